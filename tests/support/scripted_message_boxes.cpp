@@ -11,9 +11,10 @@ int ScriptedMessageBoxes::ShowMessageBox(const MessageBoxModel& box) {
     ADD_FAILURE() << "unexpected message box \"" << box.caption << "\": " << box.text;
     return kCloseBoxResult;
   }
-  int result = answers_.front();
+  ScriptedAnswer answer = std::move(answers_.front());
   answers_.pop_front();
-  return result;
+  if (answer.whileShown) answer.whileShown();
+  return answer.result;
 }
 
 }  // namespace kinloom

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/message_box.h"
@@ -11,7 +13,11 @@ namespace kinloom {
 class ScriptedMessageBoxes : public MessageBoxPort {
  public:
   // The result of the next box not yet answered.
-  void Answer(int result) { answers_.push_back(result); }
+  void Answer(int result) { answers_.push_back({result, nullptr}); }
+  // The same, running `whileShown` first, as a user acts before pressing (inserts a disk, say).
+  void Answer(int result, std::function<void()> whileShown) {
+    answers_.push_back({result, std::move(whileShown)});
+  }
   const std::vector<MessageBoxModel>& Shown() const { return shown_; }
   bool AllAnswered() const { return answers_.empty(); }
 
@@ -20,7 +26,11 @@ class ScriptedMessageBoxes : public MessageBoxPort {
   int ShowMessageBox(const MessageBoxModel& box) override;
 
  private:
-  std::deque<int> answers_;
+  struct ScriptedAnswer {
+    int result;
+    std::function<void()> whileShown;
+  };
+  std::deque<ScriptedAnswer> answers_;
   std::vector<MessageBoxModel> shown_;
 };
 
