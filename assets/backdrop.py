@@ -2,8 +2,9 @@
 
 import random
 
-from PIL import Image, ImageDraw, ImageFilter
+from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
+import emblems
 import theme as t
 import tree_motif
 
@@ -74,17 +75,48 @@ def _title(img, screen):
         engraved_text(img, cx, 84, "Solstice" + edition, t.SERIF_BOLD_ITALIC, 26, t.BURGUNDY)
         ornament_rule(img, cx, 124, 150)
     else:
-        engraved_text(img, cx, 34, screen.caption, t.SERIF_BOLD, 32, t.GREEN_BOTTOM)
-        ornament_rule(img, cx, 84, 190)
+        engraved_text(img, cx, 24, screen.caption, t.SERIF_BOLD, 32, t.GREEN_BOTTOM)
+        engraved_text(img, cx, 66, screen.tagline, t.SERIF_ITALIC, 15, t.BURGUNDY)
+        ornament_rule(img, cx, 96, 190)
+
+
+def _sun(size):
+    """Pale rays of the solstice sun rising behind the main title."""
+    w, h = size
+    rays = Image.new("L", size, 0)
+    d = ImageDraw.Draw(rays)
+    cx, cy, r = w // 2, 128 * SUPER, 360 * SUPER
+    for i in range(36):
+        a = 180 + i * 5
+        if i % 2 == 0:
+            d.pieslice((cx - r, cy - r, cx + r, cy + r), a, a + 2.6, fill=70)
+    fade = Image.radial_gradient("L").resize((2 * r, 2 * r)).point(lambda v: max(0, 255 - v * 2))
+    mask = Image.new("L", size, 0)
+    mask.paste(fade, (cx - r, cy - r))
+    rays = ImageChops.multiply(rays, mask)
+    layer = Image.new("RGBA", size, t.GOLD + (0,))
+    layer.putalpha(rays)
+    return layer
+
+
+def _ornaments(img, screen):
+    for name, left, top, size in screen.ornaments:
+        mark = emblems.render(name, size, t.SEPIA_INK)
+        mark.putalpha(mark.getchannel("A").point(lambda v: v * 3 // 10))
+        img.paste(mark, (left, top), mark)
 
 
 def render(screen, seed):
     """The bare background of `screen` (no hotspots), full 632 x 453."""
     size = (632, 453)
     img = parchment(size, seed)
-    motif = tree_motif.layer(screen, (size[0] * SUPER, size[1] * SUPER))
+    big = (size[0] * SUPER, size[1] * SUPER)
+    motif = tree_motif.layer(screen, big, seed)
+    if screen.key == "main":
+        motif = Image.alpha_composite(_sun(big), motif)
     motif = motif.resize(size, Image.LANCZOS)
     img.paste(motif, (0, 0), motif)
+    _ornaments(img, screen)
     border(img, screen.visible_height)
     _title(img, screen)
     return img

@@ -27,15 +27,25 @@ def _strip(frames):
     return strip
 
 
+def _common_label_size(screen):
+    """One type size for a screen's list plaques so a column of choices reads evenly; a label
+    that only fits much smaller keeps its own size rather than shrinking all the others."""
+    sizes = [plaque.label_size(h) for h in screen.hotspots if not h.sublabel and h.art not in plaque.NAVIGATION]
+    if not sizes:
+        return 24
+    return min(s for s in sizes if s >= max(sizes) - 3)
+
+
 def screen_pictures(screen, seed):
     """{file stem: 'P' image} for the background and every strip of `screen`, sharing one palette."""
     bare = backdrop.render(screen, seed)
     composed = bare.copy()
     looks = {}
+    common = _common_label_size(screen)
     for h in screen.hotspots:
         box = (h.left, h.top, h.left + h.frame_w, h.top + h.frame_h)
         under = bare.crop(box)
-        looks[h.art] = [plaque.render(under, h, state) for state in range(art_tables.FRAMES)]
+        looks[h.art] = [plaque.render(under, h, state, 24 if h.art in plaque.NAVIGATION else common) for state in range(art_tables.FRAMES)]
         composed.paste(looks[h.art][plaque.NORMAL], box[:2])
     extra = [f for frames in looks.values() for f in frames[1:]]
     palette = shared_palette.build([composed] + extra)
