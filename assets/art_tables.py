@@ -80,5 +80,10 @@ WELCOME_SIZE = (139, 103)
 ICON_SIZES = (16, 32, 48, 256)
 
 
+def frame_box(hotspot):
+    """(left, top, right, bottom) of the hotspot on its screen."""
+    return (hotspot.left, hotspot.top, hotspot.left + hotspot.frame_w, hotspot.top + hotspot.frame_h)
+
+
 def file_stem(screen, art):
     return "%s-%s" % (screen.key, art)

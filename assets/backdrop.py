@@ -102,7 +102,7 @@ def _sun(size):
 def _ornaments(img, screen):
     for name, left, top, size in screen.ornaments:
         mark = emblems.render(name, size, t.SEPIA_INK)
-        mark.putalpha(mark.getchannel("A").point(lambda v: v * 3 // 10))
+        mark.putalpha(mark.getchannel("A").point(lambda v: v // 4))
         img.paste(mark, (left, top), mark)
 
 

@@ -68,9 +68,14 @@ def _scroll(d, s, c):
 
 
 def _quill(d, s, c):
-    d.polygon([(0.2 * s, 0.86 * s), (0.86 * s, 0.06 * s), (0.72 * s, 0.46 * s), (0.4 * s, 0.72 * s)], fill=c)
-    d.line([(0.1 * s, 0.96 * s), (0.3 * s, 0.74 * s)], fill=c, width=int(0.05 * s))
-    d.line([(0.05 * s, 0.97 * s), (0.6 * s, 0.97 * s)], fill=c, width=int(0.03 * s))
+    # the vane: a curved feather from the nib at the lower left to the tip at the upper right
+    d.polygon([(0.22 * s, 0.78 * s), (0.3 * s, 0.52 * s), (0.48 * s, 0.3 * s), (0.7 * s, 0.12 * s),
+               (0.94 * s, 0.04 * s), (0.86 * s, 0.26 * s), (0.7 * s, 0.46 * s), (0.5 * s, 0.62 * s)], fill=c)
+    d.line([(0.1 * s, 0.92 * s), (0.9 * s, 0.08 * s)], fill=0, width=max(1, int(0.025 * s)))
+    d.line([(0.08 * s, 0.94 * s), (0.26 * s, 0.74 * s)], fill=c, width=max(1, int(0.04 * s)))
+    # the inkwell
+    d.rectangle((0.56 * s, 0.8 * s, 0.86 * s, 0.96 * s), fill=c)
+    d.rectangle((0.64 * s, 0.72 * s, 0.78 * s, 0.8 * s), fill=c)
 
 
 def _frame(d, s, c):
@@ -103,7 +108,6 @@ def _ship(d, s, c):
 
 _DRAW = {"tree": _tree, "chart": _chart, "lens": _lens, "globe": _globe, "family": _family,
          "scroll": _scroll, "quill": _quill, "frame": _frame, "book": _book, "ship": _ship}
-NAMES = tuple(_DRAW)
 
 
 def render(name, size, colour):
