@@ -68,14 +68,14 @@ def _scroll(d, s, c):
 
 
 def _quill(d, s, c):
-    # the vane: a curved feather from the nib at the lower left to the tip at the upper right
-    d.polygon([(0.22 * s, 0.78 * s), (0.3 * s, 0.52 * s), (0.48 * s, 0.3 * s), (0.7 * s, 0.12 * s),
-               (0.94 * s, 0.04 * s), (0.86 * s, 0.26 * s), (0.7 * s, 0.46 * s), (0.5 * s, 0.62 * s)], fill=c)
-    d.line([(0.1 * s, 0.92 * s), (0.9 * s, 0.08 * s)], fill=0, width=max(1, int(0.025 * s)))
-    d.line([(0.08 * s, 0.94 * s), (0.26 * s, 0.74 * s)], fill=c, width=max(1, int(0.04 * s)))
-    # the inkwell
-    d.rectangle((0.56 * s, 0.8 * s, 0.86 * s, 0.96 * s), fill=c)
-    d.rectangle((0.64 * s, 0.72 * s, 0.78 * s, 0.8 * s), fill=c)
+    # the vane: a curved feather from the tip at the upper right down to the inkwell
+    d.polygon([(0.36 * s, 0.7 * s), (0.4 * s, 0.5 * s), (0.54 * s, 0.3 * s), (0.74 * s, 0.13 * s),
+               (0.96 * s, 0.03 * s), (0.88 * s, 0.25 * s), (0.72 * s, 0.46 * s), (0.54 * s, 0.62 * s)], fill=c)
+    d.line([(0.3 * s, 0.8 * s), (0.93 * s, 0.07 * s)], fill=0, width=max(1, int(0.025 * s)))
+    d.line([(0.26 * s, 0.84 * s), (0.4 * s, 0.66 * s)], fill=c, width=max(1, int(0.04 * s)))
+    # the inkwell the nib rests in
+    d.rounded_rectangle((0.08 * s, 0.8 * s, 0.44 * s, 0.97 * s), int(0.04 * s), fill=c)
+    d.rectangle((0.16 * s, 0.74 * s, 0.36 * s, 0.8 * s), fill=c)
 
 
 def _frame(d, s, c):
