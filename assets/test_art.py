@@ -13,6 +13,7 @@ sys.path.insert(0, HERE)
 import art_tables  # noqa: E402
 import bmp_io  # noqa: E402
 import generate_art  # noqa: E402
+import plaque  # noqa: E402
 
 ART = os.path.join(HERE, "art")
 ICON = os.path.join(HERE, "kinloom.ico")
@@ -65,6 +66,13 @@ class PaletteArtTest(unittest.TestCase):
                     self.assertFalse(l < r2 and l2 < r and tp < b2 and t2 < b, (screen.key, name, other))
 
 
+    def test_labels_stay_readable(self):
+        for screen in art_tables.SCREENS:
+            for h in screen.hotspots:
+                with self.subTest(screen=screen.key, art=h.art):
+                    self.assertGreaterEqual(plaque.label_size(h), 12)
+
+
 class OtherArtTest(unittest.TestCase):
     def test_welcome_picture_is_true_colour(self):
         bmp = bmp_io.read_bmp(os.path.join(ART, art_tables.WELCOME_ART + ".bmp"))
@@ -81,7 +89,16 @@ class OtherArtTest(unittest.TestCase):
             w, h, _, _, _, bits, length, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
             self.assertLessEqual(offset + length, len(data))
             self.assertEqual((w, bits), (h, 32))
-            sizes.append(w or 256)
+            size = w or 256
+            sizes.append(size)
+            image = data[offset:offset + length]
+            if size == 256:
+                self.assertTrue(image.startswith(b"\x89PNG"), "the large image is stored as PNG")
+            else:
+                # older Windows read only DIB icons: header, then colour rows and mask of twice the height
+                header = struct.unpack_from("<IiiHH", image, 0)
+                self.assertEqual(header, (40, size, 2 * size, 1, 32))
+                self.assertEqual(length, 40 + 4 * size * size + (size + 31) // 32 * 4 * size)
         self.assertEqual(sorted(sizes), sorted(art_tables.ICON_SIZES))
 
     def test_regenerating_gives_identical_bytes(self):
