@@ -139,7 +139,7 @@ def _layout(hotspot, max_size):
         h -= s + 2
         tp += s + 2
     if hotspot.sublabel:
-        main = _fit(hotspot.label, w, h * 0.55, min(max_size, 22), (t.SERIF_BOLD, t.SERIF_BOLD_CONDENSED))
+        main = _fit(hotspot.label, w, h * 0.55, min(max_size, 26 if h >= 60 else 22), (t.SERIF_BOLD, t.SERIF_BOLD_CONDENSED))
         sub = _fit(hotspot.sublabel, w, h * 0.4, max(10, main[1] * 3 // 4), (t.SERIF_ITALIC,))
         lines = [(hotspot.label,) + main, (hotspot.sublabel,) + sub]
     else:

@@ -89,7 +89,7 @@ def _main_tree(d, scale, rng, hotspots):
     light = BARK_LIGHT + (255,)
     cx = 310 * scale
     fork, low = (cx, 250 * scale), (cx, 395 * scale)
-    _canopy(d, rng, (cx, 196 * scale), (165 * scale, 36 * scale), scale, 220)
+    _canopy(d, rng, (cx, 196 * scale), (165 * scale, 36 * scale), scale, 200)
     for x in range(150, 480, 30):
         _leaves(d, rng, (x * scale, 196 * scale), 50 * scale, 6, scale, 220)
     for h in hotspots:
