@@ -36,7 +36,7 @@ def build(art_dir, icon_path):
     welcome = Image.open(os.path.join(art_dir, art_tables.WELCOME_ART + ".bmp")).convert("RGB")
     screens.append(_extras(welcome, [_icon_image(icon_path, size) for size in art_tables.ICON_SIZES]))
     rows = [strip_row(art_dir, s, h) for s in art_tables.SCREENS for h in s.hotspots]
-    cell_w, cell_h = 632, 453
+    cell_w, cell_h = art_tables.BACKDROP_SIZE
     sheet_w = COLUMNS * cell_w + (COLUMNS + 1) * GAP
     screens_h = (len(screens) + COLUMNS - 1) // COLUMNS * (cell_h + GAP) + GAP
     placed, x, y, line_h = [], GAP, screens_h, 0
@@ -61,7 +61,7 @@ def _icon_image(icon_path, size):
 
 
 def _extras(welcome, icons):
-    panel = Image.new("RGB", (632, 453), (60, 60, 64))
+    panel = Image.new("RGB", art_tables.BACKDROP_SIZE, (60, 60, 64))
     panel.paste(welcome, (20, 20))
     x = 20
     for icon in icons:
