@@ -16,7 +16,7 @@ def _h(art, left, top, w, h, label, sublabel="", emblem=""):
 
 MAIN = Screen("main", "Kinloom 7.0 Solstice Edition", "artMainBackground", 453, "", [], [
     _h("artArbora", 218, 239, 185, 98, "Arbora", "Family Tree", "tree"),
-    _h("artPlotwise", 356, 383, 122, 59, "Plotwise", "Charts", "chart"),
+    _h("artPlotwise", 356, 383, 122, 59, "Plotwise", "Charts"),
     _h("artResearch", 51, 194, 121, 77, "Research", "Center", "lens"),
     _h("artAncestry", 146, 368, 140, 73, "Genealogy", "Online"),
     _h("artTutor", 14, 407, 104, 44, "Tutorial"),

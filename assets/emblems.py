@@ -14,20 +14,6 @@ def _tree(d, s, c):
     d.line([(0.3 * s, 0.96 * s), (0.7 * s, 0.96 * s)], fill=c, width=int(0.04 * s))
 
 
-def _chart(d, s, c):
-    w = max(1, int(0.045 * s))
-    boxes = [(0.04, 0.42)] + [(0.36, y) for y in (0.2, 0.64)] + [(0.68, y) for y in (0.08, 0.32, 0.52, 0.76)]
-    bw, bh = 0.26, 0.16
-    for x, y in boxes:
-        d.rectangle((x * s, y * s, (x + bw) * s, (y + bh) * s), outline=c, width=w)
-    pairs = [(0, 1), (0, 2), (1, 3), (1, 4), (2, 5), (2, 6)]
-    for a, b in pairs:
-        ax, ay = boxes[a][0] + bw, boxes[a][1] + bh / 2
-        bx, by = boxes[b][0], boxes[b][1] + bh / 2
-        mx = (ax + bx) / 2
-        d.line([(ax * s, ay * s), (mx * s, ay * s), (mx * s, by * s), (bx * s, by * s)], fill=c, width=w)
-
-
 def _lens(d, s, c):
     d.ellipse((0.08 * s, 0.08 * s, 0.66 * s, 0.66 * s), outline=c, width=int(0.09 * s))
     d.line([(0.6 * s, 0.6 * s), (0.92 * s, 0.92 * s)], fill=c, width=int(0.15 * s))
@@ -106,7 +92,7 @@ def _ship(d, s, c):
     d.arc((0.5 * s, 0.86 * s, 1.0 * s, 1.02 * s), 200, 340, fill=c, width=w)
 
 
-_DRAW = {"tree": _tree, "chart": _chart, "lens": _lens, "globe": _globe, "family": _family,
+_DRAW = {"tree": _tree, "lens": _lens, "globe": _globe, "family": _family,
          "scroll": _scroll, "quill": _quill, "frame": _frame, "book": _book, "ship": _ship}
 
 
