@@ -1,5 +1,4 @@
-// The hotspot menu screen every menu window is: a background and hotspots that show one of the
-// three frames of their art strips under the pointer.
+// The hotspot menu screen shared by every menu: hotspots showing one of three frames of their art.
 #include "screens/hotspot_menu_screen.h"
 
 #include <string>
