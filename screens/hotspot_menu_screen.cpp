@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/error.h"
 #include "platform/toolkit/application.h"
 
 namespace kinloom {
@@ -91,6 +92,13 @@ void HotspotMenuScreen::PrepareHotspot(Picture& hotspot, Picture& strip, std::ui
 
 Picture& HotspotMenuScreen::HotspotByTag(int tag) {
   return *hotspots_.at(tag);
+}
+
+Picture& HotspotMenuScreen::HotspotNamed(const std::string& name) {
+  for (const HotspotLayout& row : layout_) {
+    if (name == row.hotspot) return HotspotByTag(row.tag);
+  }
+  throw Error("No hotspot " + name + " on " + title);
 }
 
 void HotspotMenuScreen::btnMouseDown(Picture& sender, MouseButton) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/toolkit/window.h"
@@ -36,6 +37,7 @@ class HotspotMenuScreen : public Window {
   int HotspotCount() const { return static_cast<int>(layout_.size()); }
   const std::vector<HotspotLayout>& Layout() const { return layout_; }
   Picture& HotspotByTag(int tag);
+  Picture& HotspotNamed(const std::string& name);
   Picture& Background() { return background_; }
 
   // Tables by tag, 1 to HotspotCount(); entry 0 is unused.
