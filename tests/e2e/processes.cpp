@@ -1,0 +1,65 @@
+// CreateProcess and the clean-up sweep over the process list.
+#include "tests/e2e/processes.h"
+
+#include <tlhelp32.h>
+
+#include <vector>
+
+namespace kinloom::e2e {
+
+bool StartedProcess::Start(const std::string& exe, const std::string& folder) {
+  End();
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  std::string commandLine = "\"" + exe + "\"";
+  return CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info_) != FALSE;
+}
+
+bool StartedProcess::Running() const {
+  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool StartedProcess::WaitForExit(DWORD timeoutMs) {
+  return !info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+void StartedProcess::End() {
+  if (!info_.hProcess) return;
+  if (Running()) {
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+  info_ = {};
+}
+
+void EndProcessesUnder(const std::string& folder) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return;
+  std::vector<HANDLE> ending;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    HANDLE process =
+        OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE,
+                    entry.th32ProcessID);
+    if (!process) continue;
+    char path[MAX_PATH] = {};
+    DWORD length = sizeof path;
+    if (QueryFullProcessImageNameA(process, 0, path, &length) &&
+        _strnicmp(path, folder.c_str(), folder.size()) == 0 && TerminateProcess(process, 1)) {
+      ending.push_back(process);
+    } else {
+      CloseHandle(process);
+    }
+  }
+  CloseHandle(snapshot);
+  for (HANDLE process : ending) {
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
+}
+
+}  // namespace kinloom::e2e
