@@ -1,7 +1,6 @@
 // The system port on the real Windows API (ANSI calls, code page 1252 bytes).
 #include "platform/win32/system_win32.h"
 
-#include <shellapi.h>
 #include "platform/win32/win_api.h"
 
 #include <vector>

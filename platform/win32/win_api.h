@@ -2,6 +2,8 @@
 #pragma once
 
 #include <windows.h>
+// Needs windows.h first.
+#include <shellapi.h>
 
 // windows.h maps WriteProfileString to WriteProfileStringA, renaming the port's method.
 #undef WriteProfileString
