@@ -29,7 +29,7 @@ class HarnessTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    EndProcessesUnder(world_.Root());
+    EndProcessesUnder(world_.Root() + "\\");
     world_.Clear();
   }
 

@@ -35,10 +35,13 @@ void StartedProcess::End() {
   info_ = {};
 }
 
-void EndProcessesUnder(const std::string& folder) {
+namespace {
+
+// Handles of every running process whose program file lies under `folder`; the caller closes them.
+std::vector<HANDLE> OpenProcessesUnder(const std::string& folder) {
+  std::vector<HANDLE> found;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return;
-  std::vector<HANDLE> ending;
+  if (snapshot == INVALID_HANDLE_VALUE) return found;
   PROCESSENTRY32 entry = {};
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
@@ -49,14 +52,28 @@ void EndProcessesUnder(const std::string& folder) {
     char path[MAX_PATH] = {};
     DWORD length = sizeof path;
     if (QueryFullProcessImageNameA(process, 0, path, &length) &&
-        _strnicmp(path, folder.c_str(), folder.size()) == 0 && TerminateProcess(process, 1)) {
-      ending.push_back(process);
+        _strnicmp(path, folder.c_str(), folder.size()) == 0 &&
+        WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+      found.push_back(process);
     } else {
       CloseHandle(process);
     }
   }
   CloseHandle(snapshot);
-  for (HANDLE process : ending) {
+  return found;
+}
+
+}  // namespace
+
+bool AnyProcessUnder(const std::string& folder) {
+  const std::vector<HANDLE> running = OpenProcessesUnder(folder);
+  for (HANDLE process : running) CloseHandle(process);
+  return !running.empty();
+}
+
+void EndProcessesUnder(const std::string& folder) {
+  for (HANDLE process : OpenProcessesUnder(folder)) {
+    TerminateProcess(process, 1);
     WaitForSingleObject(process, 5000);
     CloseHandle(process);
   }

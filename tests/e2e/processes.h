@@ -26,6 +26,9 @@ class StartedProcess {
   PROCESS_INFORMATION info_ = {};
 };
 
+// Whether any process whose program file lies under `folder` still runs.
+bool AnyProcessUnder(const std::string& folder);
+
 // Terminates every process whose program file lies under `folder` (a path prefix, any case).
 void EndProcessesUnder(const std::string& folder);
 
