@@ -132,6 +132,13 @@ TEST_F(HarnessTest, DemoWindowIsFoundReadAndClosedWithRealInput) {
         << Printable(ReadBox(window).text);
     EXPECT_NE(ReadBox(window).text.find(world_.At("work")), std::string::npos);
     if (std::string(way) == "button") {
+      // Moved first, to prove a title-bar drag moves another process's window.
+      RECT before, after;
+      GetWindowRect(window, &before);
+      EXPECT_TRUE(DragTitleBar(window, 30, 20));
+      GetWindowRect(window, &after);
+      EXPECT_EQ(after.left - before.left, 30);
+      EXPECT_EQ(after.top - before.top, 20);
       RECT area;
       GetWindowRect(GetDlgItem(window, IDOK), &area);
       ClickAt(CentreOf(area));

@@ -14,6 +14,9 @@ void ReleaseButton(Button button);
 void ClickAt(POINT screen);
 void TapKey(WORD virtualKey);
 
+// Drags a window by its title bar by (dx, dy), as a person moves it; false when no move began.
+bool DragTitleBar(HWND window, int dx, int dy);
+
 // Where a window's title-bar close box is, from its outer rectangle.
 POINT CloseBoxOf(HWND window);
 POINT CentreOf(const RECT& rect);
