@@ -56,7 +56,8 @@ int Win32Backend::ShowMessageBox(const MessageBoxModel& box) {
 }
 
 void Win32Backend::ShowErrorReport(const std::string& caption, const std::string& text) {
-  MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_ICONSTOP | MB_OK | MB_TASKMODAL);
+  // No owner and MB_TASKMODAL: every window of the program waits for it.
+  MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_ICONSTOP | MB_OK | MB_TASKMODAL);
 }
 
 Bitmap Win32Backend::LoadArt(const std::string& name) {
