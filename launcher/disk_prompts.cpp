@@ -1,0 +1,66 @@
+// Asking for a numbered disk of the suite and running what it holds.
+#include <functional>
+
+#include "launcher/global.h"
+#include "launcher/launching.h"
+
+namespace kinloom::Global {
+namespace {
+
+const char* ProgramFile(DiskProgram program) {
+  switch (program) {
+    case DiskProgram::kSetup:
+      return "setup.exe";
+    case DiskProgram::kInstall:
+      return "install.exe";
+    case DiskProgram::kReaderSetup:
+      return "rs405eng.exe";
+    case DiskProgram::kTutorial:
+      break;
+  }
+  return "Tutor7s.exe";
+}
+
+// Looks, and asks again after each OK, until `ready` holds; false when the user gives up.
+// Any answer but OK gives up, so no answer can leave the loop spinning without a prompt.
+bool WaitForDisk(const std::string& diskLabel, const std::function<bool()>& ready) {
+  while (!ready()) {
+    int answer = ShowMessageBox("Please insert Kinloom Disk " + diskLabel + " into drive " + CdPath,
+                                kMsgConfirmation, kMbOk | kMbCancel, 0);
+    if (answer != kResultOk) return false;
+  }
+  return true;
+}
+
+bool OnDisk(const std::string& file) {
+  return System().FileExists(CdPath + file);
+}
+
+}  // namespace
+
+bool RunFromDisk(DiskProgram program, const std::string& markerFile, const std::string& subFolder,
+                 const std::string& diskLabel) {
+  const std::string relative = AddTrailingBackslash(subFolder) + ProgramFile(program);
+  if (!WaitForDisk(diskLabel, [&] { return OnDisk(markerFile) && OnDisk(relative); })) {
+    return false;
+  }
+  // The tutorial runs without a working folder; installers run in the root of the disk.
+  const std::string folder = program == DiskProgram::kTutorial ? "" : CdPath;
+  return ShellOpenOk(CdPath + relative, "", folder);
+}
+
+void LaunchWithDisk(const std::string& folder, const std::string& exeName,
+                    const std::string& displayName, const std::string& markerFile,
+                    const std::string& diskLabel) {
+  if (WaitForDisk(diskLabel, [&] { return OnDisk(markerFile); })) {
+    LaunchInstalled(folder, exeName, displayName);
+  }
+}
+
+void StartTutorial() {
+  const char kTutorial[] = "Tutor7s.exe";
+  if (StartFirstFound({ProgramDir + kTutorial, CurrentFolder() + kTutorial})) return;
+  RunFromDisk(DiskProgram::kTutorial, "kin.id", "", "1");
+}
+
+}  // namespace kinloom::Global

@@ -1,0 +1,60 @@
+// The application object: form creation order, the main window, modal runs and error reports.
+#include "platform/toolkit/application.h"
+
+#include <utility>
+
+#include "platform/error.h"
+
+namespace kinloom {
+
+const char* const Application::kUnknownErrorText = "An unexpected error occurred";
+
+std::string ErrorReportText(const std::string& text) {
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') return text + ".";
+  return text;
+}
+
+Application::Application(Backend& backend) : backend_(backend) {}
+
+Application::~Application() = default;
+
+void Application::Adopt(std::unique_ptr<Window> form) {
+  Window& window = *form;
+  forms_.push_back(std::move(form));
+  window.application_ = this;
+  if (!main_) {
+    main_ = &window;
+    window.main_ = true;
+  }
+  Guard([&] { window.FormCreate(); });
+  window.native_ = backend_.CreateNativeWindow(window);
+}
+
+void Application::Run() {
+  if (main_ && !main_->IsClosed()) backend_.RunMessageLoop(*main_);
+}
+
+int Application::ShowModal(Window& window) {
+  if (window.modal_) throw Error("Cannot make a visible window modal");
+  window.modalResult_ = 0;
+  window.modal_ = true;
+  struct EndModal {
+    Window& window;
+    ~EndModal() { window.modal_ = false; }
+  } endModal{window};
+  return backend_.RunModal(window);
+}
+
+int Application::ShowMessageBox(const MessageBoxModel& box) {
+  return backend_.ShowMessageBox(box);
+}
+
+void Application::ReportError(const std::string& text) {
+  // The report is the last line of defence: a failure to show it must not escape either.
+  try {
+    backend_.ShowErrorReport(title, ErrorReportText(text));
+  } catch (...) {
+  }
+}
+
+}  // namespace kinloom

@@ -1,0 +1,72 @@
+// The application object: its title, its forms and main window, modal runs, boxes, error report.
+#pragma once
+
+#include <exception>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/message_box.h"
+#include "platform/toolkit/backend.h"
+#include "platform/toolkit/window.h"
+
+namespace kinloom {
+
+// The default error report's text: the error's text, plus a full stop when its last character
+// sorts after '.'.
+std::string ErrorReportText(const std::string& text);
+
+class Application : public MessageBoxPort {
+ public:
+  explicit Application(Backend& backend);
+  ~Application() override;
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  std::string title;
+
+  // Constructs a form into `ref`, runs its FormCreate and creates its hidden native window.
+  // The first form created becomes the main window. The application owns the forms.
+  template <class T>
+  void CreateForm(T*& ref) {
+    auto form = std::make_unique<T>();
+    ref = form.get();
+    Adopt(std::move(form));
+  }
+  Window* MainWindow() const { return main_; }
+
+  // Shows the main window and dispatches events until it has closed.
+  void Run();
+  // Shows `window` modally; returns its modal result (kModalCloseResult for its close box).
+  int ShowModal(Window& window);
+  int ShowMessageBox(const MessageBoxModel& box) override;
+  Bitmap LoadArt(const std::string& name) { return backend_.LoadArt(name); }
+  Size ScreenSize() const { return backend_.ScreenSize(); }
+  Backend& GetBackend() const { return backend_; }
+
+  // The exception barrier every handler and backend callback goes through: an escaping error
+  // is shown by the default error report, and the program carries on.
+  template <class F>
+  void Guard(F&& fn) {
+    try {
+      fn();
+    } catch (const std::exception& error) {
+      ReportError(error.what());
+    } catch (...) {
+      ReportError(kUnknownErrorText);
+    }
+  }
+  // The default error report: caption = title, ErrorReportText(text), stop icon, OK.
+  void ReportError(const std::string& text);
+
+  static const char* const kUnknownErrorText;
+
+ private:
+  void Adopt(std::unique_ptr<Window> form);
+
+  Backend& backend_;
+  std::vector<std::unique_ptr<Window>> forms_;
+  Window* main_ = nullptr;
+};
+
+}  // namespace kinloom

@@ -1,0 +1,63 @@
+// What a platform provides to the toolkit: native windows, message loops, boxes, art and screen.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/message_box.h"
+#include "platform/toolkit/bitmap.h"
+#include "platform/toolkit/controls.h"
+#include "platform/toolkit/geometry.h"
+
+namespace kinloom {
+
+class Window;
+
+// The platform's side of one top-level window. The portable Window owns it and calls it; the
+// backend calls the Window's entry points back.
+class NativeWindow {
+ public:
+  virtual ~NativeWindow() = default;
+  // Shows and activates; on the first show of a window that asks for it, centres it on the
+  // screen first.
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  // Outer top-left corner in screen coordinates.
+  virtual Point Position() const = 0;
+  virtual void MoveTo(Point p) = 0;
+  // Schedules a repaint of part of the client area; painting calls Window::Compose.
+  virtual void Invalidate(const Rect& clientArea) = 0;
+  // Pushes a model change of a native control (check box state, caption, text) to it.
+  virtual void ControlChanged(Control& control) = 0;
+  // Routes every pointer event to this window until released (after a left press).
+  virtual void CapturePointer() = 0;
+  virtual void ReleasePointer() = 0;
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  // A hidden native window for `window`, sized to its client area, with native children for its
+  // push buttons, check boxes, labels and bevels (control id = Control::id); pictures are
+  // painted by the window itself through Window::Compose.
+  virtual std::unique_ptr<NativeWindow> CreateNativeWindow(Window& window) = 0;
+  // Shows `main` and dispatches events until main.IsClosed() (checked after each event).
+  virtual void RunMessageLoop(Window& main) = 0;
+  // Disables the other windows, shows `window`, dispatches events until its ModalResult() is
+  // not 0, hides it, re-enables the others and returns that result.
+  virtual int RunModal(Window& window) = 0;
+  // Shows the box modally over the whole application; returns the pressed button's result,
+  // kCloseBoxResult for the close box.
+  virtual int ShowMessageBox(const MessageBoxModel& box) = 0;
+  // The plain system box of the default error report: stop icon, one OK button.
+  virtual void ShowErrorReport(const std::string& caption, const std::string& text) = 0;
+  // Art by asset stem, e.g. "main-artArbora" (file assets/art/main-artArbora.bmp, resource
+  // MAIN_ARTARBORA). Throws kinloom::Error when it is missing or malformed.
+  virtual Bitmap LoadArt(const std::string& name) = 0;
+  virtual Size ScreenSize() const = 0;
+};
+
+// The resource name under which the Windows build embeds an art asset: upper case, '-' as '_'.
+std::string ArtResourceName(const std::string& name);
+
+}  // namespace kinloom

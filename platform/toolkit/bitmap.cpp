@@ -1,0 +1,60 @@
+// The plain pixel copy behind every frame change, and the bitmap's storage.
+#include "platform/toolkit/bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kinloom {
+namespace {
+
+long copyRectCount = 0;
+
+// Clips `src` (in the source) and the matching destination at (dstX, dstY) to both bitmaps.
+// Returns the clipped source rectangle and moves the destination corner with it.
+Rect ClipCopy(const Rect& dstBounds, int& dstX, int& dstY, const Rect& srcBounds, Rect src) {
+  src = src.Intersect(srcBounds);
+  if (src.IsEmpty()) return {};
+  // Shift into destination space, clip there, and shift back.
+  const int dx = dstX - src.left;
+  const int dy = dstY - src.top;
+  const Rect dst = src.Offset(dx, dy).Intersect(dstBounds);
+  if (dst.IsEmpty()) return {};
+  dstX = dst.left;
+  dstY = dst.top;
+  return dst.Offset(-dx, -dy);
+}
+
+}  // namespace
+
+Bitmap::Bitmap(int width, int height, std::uint32_t fill)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {
+  if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+}
+
+void Bitmap::CopyRect(int dstX, int dstY, const Bitmap& src, const Rect& srcRect) {
+  ++copyRectCount;
+  const Rect from = ClipCopy(Bounds(), dstX, dstY, src.Bounds(), srcRect);
+  if (from.IsEmpty()) return;
+  const std::size_t bytes = static_cast<std::size_t>(from.Width()) * sizeof(std::uint32_t);
+  // A copy within one bitmap may overlap: walk the rows away from the overlap, and memmove.
+  const bool bottomFirst = &src == this && dstY > from.top;
+  for (int i = 0; i < from.Height(); ++i) {
+    const int y = bottomFirst ? from.Height() - 1 - i : i;
+    std::memmove(Row(dstY + y) + dstX, src.Row(from.top + y) + from.left, bytes);
+  }
+}
+
+void Bitmap::FillRect(const Rect& area, std::uint32_t colour) {
+  const Rect clipped = area.Intersect(Bounds());
+  for (int y = clipped.top; y < clipped.bottom; ++y) {
+    std::fill(Row(y) + clipped.left, Row(y) + clipped.right, colour);
+  }
+}
+
+long Bitmap::CopyRectCount() {
+  return copyRectCount;
+}
+
+}  // namespace kinloom

@@ -1,0 +1,110 @@
+// The controls a window holds: windowless pictures, and the standard controls a backend makes
+// native.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/toolkit/bitmap.h"
+#include "platform/toolkit/geometry.h"
+
+namespace kinloom {
+
+class Window;
+
+enum class ControlKind { kPicture, kPushButton, kCheckBox, kLabel, kBevel };
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+// Position and size are in client coordinates of the owning window. Changes after the window
+// is shown are pushed with Window::ControlChanged (native controls) or Window::Invalidate.
+class Control {
+ public:
+  explicit Control(ControlKind kind) : kind_(kind) {}
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  ControlKind Kind() const { return kind_; }
+  Rect Bounds() const { return Rect::FromSize(left, top, width, height); }
+  void SetBounds(int newLeft, int newTop, int newWidth, int newHeight);
+  // The window it was added to, or nullptr.
+  Window* Owner() const { return owner_; }
+
+  std::string name;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool visible = true;
+  int tag = 0;
+  int id = 0;  // native control id; a push button's id is the result code it stands for
+
+ private:
+  friend class Window;
+  ControlKind kind_;
+  Window* owner_ = nullptr;
+};
+
+// A windowless picture, painted by its window. Its image is kept when it is hidden, so a hidden
+// art strip stays available for copying.
+class Picture : public Control {
+ public:
+  Picture() : Control(ControlKind::kPicture) {}
+
+  const Bitmap& Image() const { return image_; }
+  void SetImage(Bitmap image);  // sets up the picture; allocates, so not for events
+
+  // Copies srcRect of src onto the image at dest and invalidates the picture's rectangle.
+  // An empty image is first created at the control's current size (the first drawing), so a
+  // later copy never allocates.
+  void CopyRect(Point dest, const Bitmap& src, const Rect& srcRect);
+
+  // Handlers; set once at set-up. Calling them never allocates.
+  std::function<void(Picture& sender, MouseButton button)> OnMouseDown;
+  std::function<void(Picture& sender)> OnMouseMove;
+  std::function<void(Picture& sender, MouseButton button)> OnMouseUp;
+  std::function<void(Picture& sender)> OnClick;
+
+ private:
+  Bitmap image_;
+};
+
+class PushButton : public Control {
+ public:
+  PushButton() : Control(ControlKind::kPushButton) {}
+
+  std::string caption;     // '&' marks the accelerator
+  bool isDefault = false;  // pressed by Enter
+  bool isCancel = false;   // pressed by Escape
+  int tabOrder = 0;
+  std::function<void()> OnClick;
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox() : Control(ControlKind::kCheckBox) {}
+
+  // Sets the state and pushes it to the native control.
+  void SetChecked(bool state);
+
+  std::string caption;
+  bool checked = false;
+  int tabOrder = 0;
+};
+
+class Label : public Control {
+ public:
+  Label() : Control(ControlKind::kLabel) {}
+
+  std::string text;  // shown literally; CR LF starts a new line
+  bool wordWrap = false;
+  bool autoSize = false;  // sized to its text by the backend
+};
+
+// A lowered box frame drawn around other controls.
+class Bevel : public Control {
+ public:
+  Bevel() : Control(ControlKind::kBevel) {}
+};
+
+}  // namespace kinloom

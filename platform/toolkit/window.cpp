@@ -1,0 +1,176 @@
+// The portable event rules of a window: hit testing, pointer holding, clicks, closing, painting.
+#include "platform/toolkit/window.h"
+
+#include <utility>
+
+#include "platform/toolkit/application.h"
+#include "platform/toolkit/backend.h"
+
+namespace kinloom {
+
+Window::Window() = default;
+Window::~Window() = default;
+
+// Outside an application (some unit tests) errors propagate to the caller instead.
+template <class F>
+void Window::RunHandler(F&& handler) {
+  if (application_) {
+    application_->Guard(std::forward<F>(handler));
+  } else {
+    handler();
+  }
+}
+
+void Window::Add(Control& control) {
+  control.owner_ = this;
+  controls_.push_back(&control);
+}
+
+Control* Window::ControlById(int id) const {
+  for (Control* control : controls_) {
+    if (control->id == id && control->Kind() != ControlKind::kPicture) return control;
+  }
+  return nullptr;
+}
+
+Picture* Window::HitTest(Point p) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    Control* control = *it;
+    if (control->Kind() == ControlKind::kPicture && control->visible &&
+        control->Bounds().Contains(p)) {
+      return static_cast<Picture*>(control);
+    }
+  }
+  return nullptr;
+}
+
+Picture* Window::EventTarget(Point p) const {
+  return holder_ ? holder_ : HitTest(p);
+}
+
+void Window::MouseDown(Point p, MouseButton button, bool doubleClick) {
+  Picture* target = EventTarget(p);
+  if (!target) return;
+  if (button == MouseButton::kLeft) {
+    holder_ = target;
+    clickCandidate_ = doubleClick ? nullptr : target;
+    if (native_) native_->CapturePointer();
+  }
+  if (target->OnMouseDown) RunHandler([&] { target->OnMouseDown(*target, button); });
+}
+
+void Window::MouseMove(Point p) {
+  Picture* target = EventTarget(p);
+  if (target && target->OnMouseMove) RunHandler([&] { target->OnMouseMove(*target); });
+}
+
+void Window::MouseUp(Point p, MouseButton button) {
+  Picture* target = EventTarget(p);
+  if (button == MouseButton::kLeft && holder_) {
+    Picture* clicked = clickCandidate_ && HitTest(p) == clickCandidate_ ? clickCandidate_ : nullptr;
+    // Forget the press before any handler runs: a click may open a modal window.
+    holder_ = nullptr;
+    clickCandidate_ = nullptr;
+    if (native_) native_->ReleasePointer();
+    if (clicked && clicked->OnClick) RunHandler([&] { clicked->OnClick(*clicked); });
+  }
+  if (target && target->OnMouseUp) RunHandler([&] { target->OnMouseUp(*target, button); });
+}
+
+void Window::CaptureLost() {
+  holder_ = nullptr;
+  clickCandidate_ = nullptr;
+}
+
+void Window::ButtonCommand(int id) {
+  Control* control = ControlById(id);
+  if (!control || control->Kind() != ControlKind::kPushButton) return;
+  auto* button = static_cast<PushButton*>(control);
+  if (button->OnClick) RunHandler([&] { button->OnClick(); });
+}
+
+void Window::KeyPress(Key key) {
+  for (Control* control : controls_) {
+    if (control->Kind() != ControlKind::kPushButton) continue;
+    auto* button = static_cast<PushButton*>(control);
+    if (key == Key::kEnter ? button->isDefault : button->isCancel) {
+      if (button->OnClick) RunHandler([&] { button->OnClick(); });
+      return;
+    }
+  }
+}
+
+void Window::CheckBoxChanged(int id, bool checked) {
+  Control* control = ControlById(id);
+  if (control && control->Kind() == ControlKind::kCheckBox) {
+    static_cast<CheckBox*>(control)->checked = checked;
+  }
+}
+
+void Window::Close() {
+  if (modal_) {
+    modalResult_ = kModalCloseResult;
+  } else if (main_) {
+    if (closed_) return;
+    // Closed before OnClose runs: a failing OnClose is reported and the program still ends.
+    closed_ = true;
+    if (OnClose) RunHandler([&] { OnClose(); });
+    Hide();
+  } else {
+    Hide();
+  }
+}
+
+void Window::Activated() {
+  if (OnActivate) RunHandler([&] { OnActivate(); });
+}
+
+void Window::Compose(const Rect& area, Bitmap& target) const {
+  const Rect clip = area.Intersect(target.Bounds()).Intersect({0, 0, clientWidth, clientHeight});
+  if (clip.IsEmpty()) return;
+  target.FillRect(clip, colour);
+  for (const Control* control : controls_) {
+    if (control->Kind() != ControlKind::kPicture || !control->visible) continue;
+    const Bitmap& image = static_cast<const Picture*>(control)->Image();
+    // A picture shows its image from its top-left corner, cut at its own size.
+    const Rect shown = control->Bounds()
+                           .Intersect(image.Bounds().Offset(control->left, control->top))
+                           .Intersect(clip);
+    if (shown.IsEmpty()) continue;
+    target.CopyRect(shown.left, shown.top, image, shown.Offset(-control->left, -control->top));
+  }
+}
+
+void Window::Invalidate(const Control& control) {
+  Invalidate(control.Bounds());
+}
+
+void Window::Invalidate(const Rect& area) {
+  const Rect clipped = area.Intersect({0, 0, clientWidth, clientHeight});
+  if (native_ && !clipped.IsEmpty()) native_->Invalidate(clipped);
+}
+
+void Window::ControlChanged(Control& control) {
+  if (native_) native_->ControlChanged(control);
+}
+
+void Window::Show() {
+  visible_ = true;
+  if (native_) native_->Show();
+}
+
+void Window::Hide() {
+  visible_ = false;
+  if (native_) native_->Hide();
+}
+
+Point Window::Position() const {
+  return native_ ? native_->Position() : position_;
+}
+
+void Window::MoveTo(Point p) {
+  position_ = p;
+  if (native_) native_->MoveTo(p);
+}
+
+}  // namespace kinloom

@@ -1,0 +1,132 @@
+// A top-level window: its layout, its controls in stacking order, and the portable event rules.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/toolkit/bitmap.h"
+#include "platform/toolkit/controls.h"
+#include "platform/toolkit/geometry.h"
+
+namespace kinloom {
+
+class Application;
+class NativeWindow;
+
+enum class BorderStyle { kSingle, kDialog };  // both fixed size
+enum class Key { kEnter, kEscape };
+
+// The result a modal window ends with when it is closed by its close box or the system menu.
+constexpr int kModalCloseResult = 2;
+
+// Forms derive from Window, add their controls in their constructor and set themselves up in
+// FormCreate. The backend feeds pointer, key and window events to the entry points below in
+// client coordinates; every handler runs behind the application's exception barrier.
+class Window {
+ public:
+  Window();
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // Run once by Application::CreateForm, before the native window exists.
+  virtual void FormCreate() {}
+
+  // Layout, set before the native window is created.
+  std::string title;
+  int clientWidth = 0;
+  int clientHeight = 0;
+  BorderStyle border = BorderStyle::kSingle;
+  bool minimizeBox = false;
+  bool centredOnFirstShow = false;
+  std::string fontName = "MS Sans Serif";
+  int fontPointSize = 8;
+  std::uint32_t colour = 0xC0C0C0;  // where no picture lies
+
+  std::function<void()> OnActivate;
+  std::function<void()> OnClose;  // main window only
+
+  // Adds a control on top of those added before.
+  void Add(Control& control);
+  const std::vector<Control*>& Controls() const { return controls_; }
+  Control* ControlById(int id) const;
+
+  // The topmost visible picture under the point, or nullptr.
+  Picture* HitTest(Point p) const;
+
+  // Pointer entry points. A left press gives its control the pointer until the left release;
+  // while a control holds the pointer every pointer event goes to it. A left press and left
+  // release on the same control click it, before the release event runs. The second press of
+  // a double click (doubleClick true) is a press that makes no click.
+  void MouseDown(Point p, MouseButton button, bool doubleClick = false);
+  void MouseMove(Point p);
+  void MouseUp(Point p, MouseButton button);
+  // The native capture was taken away (another window, a system dialog): forget the press.
+  void CaptureLost();
+  Picture* PointerHolder() const { return holder_; }
+
+  // A push button was pressed (by pointer, Enter or Escape): runs the OnClick of the push button
+  // with this id; ids of no push button do nothing.
+  void ButtonCommand(int id);
+  // For backends without a dialog manager: Enter presses the default button, Escape the cancel
+  // button.
+  void KeyPress(Key key);
+  // The native check box with this id was toggled by the user.
+  void CheckBoxChanged(int id, bool checked);
+
+  // Close box, system menu Close, or a handler closing the window. A modal window ends with
+  // kModalCloseResult and runs no handler; the main window runs OnClose and closes for good,
+  // even when OnClose fails; any other window hides.
+  void Close();
+  // The window became the active window. Backends call this outside the activation message
+  // itself, so a handler may show a modal window from here.
+  void Activated();
+
+  // Paints the visible pictures that meet `area` into `target` (client coordinates), in
+  // stacking order over the window colour. Pixels of `target` outside `area` are untouched.
+  void Compose(const Rect& area, Bitmap& target) const;
+
+  void Invalidate(const Control& control);
+  void Invalidate(const Rect& area);
+  // Pushes a model change of a native control (a check box state, a caption) to the screen.
+  void ControlChanged(Control& control);
+
+  // Showing and placing; forwarded to the native window when there is one.
+  void Show();
+  void Hide();
+  bool IsVisible() const { return visible_; }
+  Point Position() const;  // outer top-left, screen coordinates
+  void MoveTo(Point p);
+
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+  bool IsModal() const { return modal_; }
+  bool IsMainWindow() const { return main_; }
+  bool IsClosed() const { return closed_; }
+
+  Application* App() const { return application_; }
+  NativeWindow* Native() const { return native_.get(); }
+
+ private:
+  friend class Application;
+  template <class F>
+  void RunHandler(F&& handler);
+  Picture* EventTarget(Point p) const;
+
+  std::vector<Control*> controls_;
+  Picture* holder_ = nullptr;          // holds the pointer after a left press
+  Picture* clickCandidate_ = nullptr;  // pressed by a single left press
+  int modalResult_ = 0;
+  bool modal_ = false;
+  bool main_ = false;
+  bool closed_ = false;
+  bool visible_ = false;
+  Point position_;  // used while there is no native window
+  Application* application_ = nullptr;
+  std::unique_ptr<NativeWindow> native_;
+};
+
+}  // namespace kinloom

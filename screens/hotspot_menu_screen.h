@@ -1,0 +1,82 @@
+// The hotspot menu screen every menu window is: a background and hotspots that show one of the
+// three frames of their art strips under the pointer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/toolkit/window.h"
+#include "screens/hotspot_layout.h"
+
+namespace kinloom {
+
+// How a sub-screen's modal run ends.
+constexpr int kBackToMainResult = 1;
+constexpr int kQuitResult = 2;
+
+class HotspotMenuScreen : public Window {
+ public:
+  static constexpr int kClientWidth = 632;
+  static constexpr std::uint16_t kFrameCount = 3;  // normal, hovered, pressed
+
+  // Sets the hotspot's position.
+  void PlaceHotspot(Picture& hotspot, std::uint16_t left, std::uint16_t top);
+  // Sizes the hotspot to one of the strip's `frames` frames, files the frame size under the
+  // hotspot's tag, shows the normal frame and hides the strip. A count of 0 does nothing.
+  void PrepareHotspot(Picture& hotspot, Picture& strip, std::uint16_t frames = kFrameCount);
+
+  // The shared pointer handlers of every hotspot, and the background's move handler.
+  void btnMouseDown(Picture& sender, MouseButton button);
+  void btnMouseMove(Picture& sender);
+  void btnMouseUp(Picture& sender, MouseButton button);
+  void BackgroundMouseMove(Picture& sender);
+
+  int HotspotCount() const { return static_cast<int>(layout_.size()); }
+  const std::vector<HotspotLayout>& Layout() const { return layout_; }
+  Picture& HotspotByTag(int tag);
+  Picture& Background() { return background_; }
+
+  // Tables by tag, 1 to HotspotCount(); entry 0 is unused.
+  std::vector<Picture*> ArtForTag;
+  std::vector<std::uint16_t> FrameWidth;
+  std::vector<std::uint16_t> FrameHeight;
+
+  // The hotspot last painted hovered; HoveredHotspot is read only while HoveredTag is not 0.
+  std::int32_t HoveredTag = 0;
+  Picture* HoveredHotspot = nullptr;
+
+ protected:
+  explicit HotspotMenuScreen(const ScreenParameters& parameters);
+
+  // Lays the screen out from its table, in the table's order, with each hotspot clicking its
+  // row's handler on the derived screen.
+  template <class Screen, std::size_t N>
+  void SetUpScreen(const HotspotRow<Screen> (&rows)[N]) {
+    std::vector<HotspotLayout> layout;
+    std::vector<std::function<void()>> clicks;
+    for (const HotspotRow<Screen>& row : rows) {
+      layout.push_back(row.layout);
+      clicks.push_back([this, click = row.click] { (static_cast<Screen*>(this)->*click)(); });
+    }
+    SetUpScreen(std::move(layout), std::move(clicks));
+  }
+
+  // Ends the modal run of a sub-screen.
+  void EndModal(int result) { SetModalResult(result); }
+
+ private:
+  void SetUpScreen(std::vector<HotspotLayout> layout, std::vector<std::function<void()>> clicks);
+  void WireHotspot(Picture& hotspot, std::function<void()> click);
+  bool IsTag(std::int32_t tag) const { return tag >= 1 && tag <= HotspotCount(); }
+
+  const ScreenParameters& parameters_;
+  std::vector<HotspotLayout> layout_;
+  Picture background_;
+  std::vector<std::unique_ptr<Picture>> hotspots_;  // by tag; entry 0 unused
+  std::vector<std::unique_ptr<Picture>> strips_;    // by tag; entry 0 unused
+};
+
+}  // namespace kinloom

@@ -1,0 +1,91 @@
+// The research screen: the suite's research programs, the immigrant ships and the Ellis Island
+// pages.
+#include "screens/research_screen.h"
+
+#include "launcher/global.h"
+#include "platform/message_box.h"
+#include "screens/disk_file_prompt.h"
+#include "screens/record_collection.h"
+
+namespace kinloom {
+
+TfrmResearch* frmResearch = nullptr;
+
+namespace {
+
+const ScreenParameters kResearch = {"research", "Kinloom Research Center", 452, "artBackDrop"};
+
+using R = TfrmResearch;
+// clang-format off
+const HotspotRow<R> kHotspots[] = {
+  // tag  hotspot        left top   strip          strip size
+  {{1, "btnKWNI",    176, 121, "artKWNI",    266, 144}, &R::btnKWNIClick},
+  {{2, "btnMuster",  154, 258, "artMuster",  312, 120}, &R::btnMusterClick},
+  {{3, "btnEllis",   213, 348, "artEllis",   186, 117}, &R::btnEllisClick},
+  {{4, "btnHistRec", 190, 214, "artHistRec", 237, 117}, &R::btnHistRecClick},
+  {{5, "btnSSI",     162, 172, "artSSI",     293, 117}, &R::btnSSIClick},
+  {{6, "btnShips",   190, 304, "artShips",   239, 120}, &R::btnShipsClick},
+  {{7, "btnToMain",   19, 409, "artToMain",  157, 111}, &R::btnToMainClick},
+  {{8, "btnQuit",    448, 411, "artQuit",    161, 111}, &R::btnQuitClick},
+};
+// clang-format on
+
+const RecordCollection kImmigrantShips = {
+    &Global::ArchivesDir,
+    "parcelry.exe",
+    "Immigrant Ships and Catalog",
+    "TY_Ship.id",
+    "19 (Immigrant Ships and Catalog)",
+    {"Archive Record Viewer is not installed. Install now?", kMbYes | kMbNo | kMbCancel,
+     Global::DiskProgram::kInstall, "TY_Ship.id", "", "19 (Immigrant Ships and Catalog)"},
+};
+
+}  // namespace
+
+TfrmResearch::TfrmResearch() : HotspotMenuScreen(kResearch) {}
+
+void TfrmResearch::FormCreate() {
+  SetUpScreen(kHotspots);
+}
+
+void TfrmResearch::btnKWNIClick() {
+  Global::LaunchInstalled(Global::ProgramDir, "kwni7s.exe", "Kinloom World Name Index");
+}
+
+void TfrmResearch::btnMusterClick() {
+  Global::LaunchInstalled(Global::ProgramDir, "Muster7s.exe", "Civil War Muster Rolls");
+}
+
+void TfrmResearch::btnHistRecClick() {
+  Global::LaunchInstalled(Global::ProgramDir, "Hist7s.exe", "Historic Records");
+}
+
+void TfrmResearch::btnSSIClick() {
+  Global::LaunchInstalled(Global::ProgramDir, "SSI7s.exe", "Social Security Index");
+}
+
+void TfrmResearch::btnEllisClick() {
+  const std::string page = Global::CdPath + "Ellis\\index.htm";
+  if (!WaitForDiskFile(
+          page, "Please insert Kinloom Disk 20 (Ellis Island) into drive " + Global::CdPath)) {
+    return;
+  }
+  // The pages link to their neighbours by relative paths, so they open in their own folder.
+  if (!Global::ShellOpenOk(page, "", Global::CdPath + "Ellis\\")) {
+    Global::ReportNoHtmlAssociation(page);
+  }
+}
+
+void TfrmResearch::btnShipsClick() {
+  if (OpenRecordCollection(kImmigrantShips)) EndModal(kQuitResult);
+}
+
+void TfrmResearch::btnToMainClick() {
+  EndModal(kBackToMainResult);
+}
+
+void TfrmResearch::btnQuitClick() {
+  EndModal(kQuitResult);
+}
+
+}  // namespace kinloom
