@@ -1,0 +1,24 @@
+// The journal that the stand-in programs append to: one record per start.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kinloom::e2e {
+
+struct Launch {
+  std::string program;      // the stand-in's own path: which program started
+  std::string commandLine;  // GetCommandLineA() as it received it
+  std::string folder;       // its working folder
+};
+
+// The environment variable that puts the stand-in into journal mode.
+constexpr char kJournalVariable[] = "KINLOOM_JOURNAL";
+
+// The records in the order written; an absent file has none.
+std::vector<Launch> ReadJournal(const std::string& path);
+
+// A record as one line, for failure messages.
+std::string Describe(const Launch& launch);
+
+}  // namespace kinloom::e2e

@@ -1,0 +1,196 @@
+// The main menu end to end: its programs, the tutorial, its web page, hover frames and quitting.
+#include <algorithm>
+#include <regex>
+
+#include "tests/e2e/input.h"
+#include "tests/e2e/menu_fixture.h"
+
+namespace kinloom::e2e {
+namespace {
+
+using MainMenuTest = MenuTest;
+
+const std::string kReinstall = std::string(" executable file.  Please reinstall Kinloom") + kReg +
+                               " to ensure correct operation.";
+
+TEST_F(MainMenuTest, TreeProgramStartsInTheProgramFolderWhichStaysCurrent) {
+  BuildStandardWorld();
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  Click(main, MainScreen(), "btnArbora");
+  ASSERT_EQ(WaitForLaunches(1).size(), 1u);
+  // The tutorial gets no working folder of its own, so it shows the menu's current folder.
+  Click(main, MainScreen(), "btnTutor");
+  const std::vector<Launch> launches = WaitForLaunches(2);
+  ASSERT_EQ(launches.size(), 2u);
+  ExpectLaunch(launches[0], "suite\\Tree7s.exe", "suite");
+  ExpectLaunch(launches[1], "suite\\Tutor7s.exe", "suite");
+}
+
+TEST_F(MainMenuTest, TreeProgramFallsBackToTheCurrentFolder) {
+  BuildStandardWorld();
+  world_.RemoveFile("suite\\Tree7s.exe");
+  world_.PlaceProgram("start\\Tree7s.exe");
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  Click(main, MainScreen(), "btnArbora");
+  const std::vector<Launch> launches = WaitForLaunches(1);
+  ASSERT_EQ(launches.size(), 1u);
+  ExpectLaunch(launches[0], "start\\Tree7s.exe", "start");
+}
+
+// With a Charts folder the chart program runs there, and later current-folder fallbacks look
+// in it; without one the current folder stays as it was.
+TEST_F(MainMenuTest, ChartProgramRunsInItsChartsFolderWhenThereIsOne) {
+  BuildStandardWorld();
+  world_.RemoveFile("suite\\Tree7s.exe");
+  world_.PlaceProgram("start\\Tree7s.exe");
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  Click(main, MainScreen(), "btnPlotwise");
+  ASSERT_EQ(WaitForLaunches(1).size(), 1u);
+  world_.MakeFolder("suite\\Charts");
+  world_.PlaceProgram("suite\\Charts\\Tree7s.exe");
+  Click(main, MainScreen(), "btnPlotwise");
+  ASSERT_EQ(WaitForLaunches(2).size(), 2u);
+  Click(main, MainScreen(), "btnArbora");
+  const std::vector<Launch> launches = WaitForLaunches(3);
+  ASSERT_EQ(launches.size(), 3u);
+  ExpectLaunch(launches[0], "suite\\Chart7s.exe", "start");
+  ExpectLaunch(launches[1], "suite\\Chart7s.exe", "suite\\Charts");
+  ExpectLaunch(launches[2], "suite\\Charts\\Tree7s.exe", "suite\\Charts");
+}
+
+TEST_F(MainMenuTest, MissingTreeAndChartProgramsAreReportedAndNothingStarts) {
+  BuildStandardWorld();
+  world_.RemoveFile("suite\\Tree7s.exe");
+  world_.RemoveFile("suite\\Chart7s.exe");
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  const struct {
+    const char* hotspot;
+    const char* name;
+  } kCases[] = {{"btnArbora", "Arbora"}, {"btnPlotwise", "Plotwise"}};
+  for (const auto& missing : kCases) {
+    SCOPED_TRACE(missing.hotspot);
+    Click(main, MainScreen(), missing.hotspot);
+    const BoxView box = WaitForBox("Error");
+    ExpectBox(box, "Error", std::string("Cannot locate the ") + missing.name + kReinstall,
+              {{"Cancel", kIdCancel}});
+    Answer(box, kIdCancel);
+    EXPECT_TRUE(menu_.Shows(MainScreen().title));
+  }
+  ASSERT_NO_FATAL_FAILURE(Click(main, MainScreen(), "btnQuit"));
+  ExpectMenuEndsWithReminder("0");
+  EXPECT_TRUE(SettledLaunches().empty());
+}
+
+TEST_F(MainMenuTest, WebPageOpensInTheBrowserOrIsReportedWithItsAddress) {
+  BuildStandardWorld();
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  Click(main, MainScreen(), "btnAncestry");
+  std::vector<Launch> launches = WaitForLaunches(1);
+  ASSERT_EQ(launches.size(), 1u);
+  ExpectRedirect(launches[0], "ancestry");
+
+  world_.RemoveWebAssociation();
+  Click(main, MainScreen(), "btnAncestry");
+  const BoxView box = WaitForBox("Error");
+  const std::string lead = std::string("Kinloom") + kReg +
+                           " was unable to locate an association for .HTML files on this "
+                           "system.  To access the web page, launch your browser and open ";
+  EXPECT_EQ(box.text.rfind(lead, 0), 0u) << Printable(box.text);
+  EXPECT_TRUE(std::regex_match(box.text.substr(std::min(lead.size(), box.text.size())),
+                               std::regex(RedirectPattern("ancestry"))))
+      << Printable(box.text);
+  ExpectBox(box, "Error", box.text, {{"OK", kIdOk}});
+  AnswerByKey(box, VK_RETURN);
+  EXPECT_TRUE(menu_.Shows(MainScreen().title));
+  EXPECT_EQ(SettledLaunches().size(), 1u);
+}
+
+// The tutorial from disk 1: the prompt, while the hotspot stays pressed; Cancel gives up; OK
+// after the disk appears starts it from the disk with no working folder of its own.
+TEST_F(MainMenuTest, TutorialAsksForDiskOneUntilItIsThere) {
+  BuildStandardWorld();
+  world_.RemoveFile("suite\\Tutor7s.exe");
+  world_.RemoveFile("disk\\kin.id");
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  const Hotspot& tutor = MainScreen().Find("btnTutor");
+  const std::string prompt = "Please insert Kinloom Disk 1 into drive " + At("disk\\");
+
+  Click(main, MainScreen(), "btnTutor");
+  BoxView box = WaitForBox("Confirm");
+  ExpectBox(box, "Confirm", prompt, {{"OK", kIdOk}, {"Cancel", kIdCancel}});
+  EXPECT_EQ(menu_.FrameShown(main, MainScreen(), tutor), kPressed)
+      << "the clicked hotspot should stay pressed while its action runs";
+  Answer(box, kIdCancel);
+  EXPECT_TRUE(menu_.WaitForFrame(main, MainScreen(), tutor, kNormal));
+
+  Click(main, MainScreen(), "btnTutor");
+  box = WaitForBox("Confirm");
+  world_.PlaceFile("disk\\kin.id", "disk 1");
+  Answer(box, kIdOk);
+  const std::vector<Launch> launches = WaitForLaunches(1);
+  ASSERT_EQ(launches.size(), 1u);
+  ExpectLaunch(launches[0], "disk\\Tutor7s.exe", "start");
+  EXPECT_TRUE(menu_.WaitForFrame(main, MainScreen(), tutor, kNormal));
+}
+
+// Frames under the pointer: hovered from the background, the new hotspot before the old one,
+// pressed only while held, normal after a release, and no action for the right button or a
+// press dragged off the hotspot.
+TEST_F(MainMenuTest, HotspotsShowTheirFramesUnderThePointer) {
+  BuildStandardWorld();
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  const MenuScreen& screen = MainScreen();
+  const Hotspot& tree = screen.Find("btnArbora");
+  const Hotspot& chart = screen.Find("btnPlotwise");
+
+  menu_.PointAtBackground(main);
+  menu_.PointAt(main, tree);
+  EXPECT_TRUE(menu_.WaitForFrame(main, screen, tree, kHovered)) << "btnArbora not hovered";
+  menu_.PointAt(main, chart);
+  EXPECT_TRUE(menu_.WaitForFrame(main, screen, chart, kHovered)) << "btnPlotwise not hovered";
+  EXPECT_TRUE(menu_.WaitForFrame(main, screen, tree, kNormal)) << "btnArbora still hovered";
+
+  PressButton(Button::kRight);
+  EXPECT_TRUE(menu_.WaitForFrame(main, screen, chart, kPressed)) << "right press not pressed";
+  ReleaseButton(Button::kRight);
+  EXPECT_TRUE(menu_.WaitForFrame(main, screen, chart, kNormal)) << "right release not normal";
+
+  PressButton(Button::kLeft);
+  EXPECT_TRUE(menu_.WaitForFrame(main, screen, chart, kPressed));
+  menu_.PointAtBackground(main);
+  EXPECT_EQ(menu_.FrameShown(main, screen, chart), kPressed) << "held press left the frame";
+  ReleaseButton(Button::kLeft);
+  EXPECT_TRUE(menu_.WaitForFrame(main, screen, chart, kNormal));
+
+  // The journal is settled by a launch made after all the above.
+  Click(main, screen, "btnArbora");
+  const std::vector<Launch> launches = WaitForLaunches(1);
+  ASSERT_EQ(SettledLaunches().size(), 1u)
+      << "a right click or a dragged-off press started something";
+  ExpectLaunch(launches[0], "suite\\Tree7s.exe", "suite");
+}
+
+TEST_F(MainMenuTest, QuitHotspotAndCloseBoxEndTheMenuKeepingTheSettings) {
+  for (const bool closeBox : {false, true}) {
+    SCOPED_TRACE(closeBox ? "close box" : "btnQuit");
+    BuildStandardWorld();
+    HWND main = StartMenu();
+    ASSERT_TRUE(main);
+    if (closeBox) {
+      menu_.ClickCloseBox(main);
+    } else {
+      Click(main, MainScreen(), "btnQuit");
+    }
+    ExpectMenuEndsWithReminder("0");
+  }
+}
+
+}  // namespace
+}  // namespace kinloom::e2e

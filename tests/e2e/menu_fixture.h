@@ -1,0 +1,83 @@
+// The fixture of the end-to-end cases: a fresh world per case, the menu started in it, and
+// checks phrased as what a user sees (windows, boxes, frames) and what started (the journal).
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/journal.h"
+#include "tests/e2e/menu_layout.h"
+#include "tests/e2e/menu_session.h"
+#include "tests/e2e/window_probe.h"
+#include "tests/e2e/world.h"
+
+namespace kinloom::e2e {
+
+// Message-box button ids, which equal their result codes.
+constexpr int kIdOk = IDOK;
+constexpr int kIdCancel = IDCANCEL;
+constexpr int kIdYes = IDYES;
+constexpr int kIdNo = IDNO;
+
+// The registered sign as the menu writes it, byte 0xAE.
+constexpr char kReg[] = "\xAE";
+
+class MenuTest : public ::testing::Test {
+ protected:
+  MenuTest();
+  void SetUp() override;
+  void TearDown() override;
+
+  // Settings naming the suite, disk and catalogue folders, with other sections and keys around
+  // them; `reminder` is the Reminder value, or nullptr to leave the key out.
+  std::string StandardSettings(const char* reminder = "0") const;
+  // Every program and disk file in place, both viewers registered, web addresses and documents
+  // routed to the recording handler, and the standard settings.
+  void BuildStandardWorld(const char* reminder = "0");
+
+  // Starts the menu in the start folder and waits for its main window, which it returns.
+  HWND StartMenu();
+  // Clicks a hotspot of the main menu and returns the sub-screen it opens (null on failure).
+  HWND OpenSubScreen(HWND mainWindow, const MenuScreen& screen);
+  void Click(HWND window, const MenuScreen& screen, const char* hotspot);
+
+  // The menu's message box with this caption, once it appears; fails the case if none does.
+  BoxView WaitForBox(const std::string& caption);
+  // Checks caption, exact text, and buttons (captions and ids) of `box`.
+  void ExpectBox(const BoxView& box, const std::string& caption, const std::string& text,
+                 const std::vector<std::pair<std::string, int>>& buttons);
+  void Answer(const BoxView& box, int buttonId);
+  void AnswerByKey(const BoxView& box, WORD virtualKey);
+
+  // The journal once it holds `count` records (or what it holds at the deadline).
+  std::vector<Launch> WaitForLaunches(size_t count);
+  // Once no stand-in runs any more, the journal is complete: everything started has written.
+  std::vector<Launch> SettledLaunches();
+  // Checks which program started (path under the world) and its working folder.
+  void ExpectLaunch(const Launch& launch, const std::string& program, const std::string& folder);
+  // The maker's redirect address with this target id, as the browser received it.
+  void ExpectRedirect(const Launch& launch, const std::string& targetId);
+
+  // Waits for the menu to end, then checks what Brindle.ini holds: every other key written
+  // before unchanged, and Reminder as expected.
+  void ExpectMenuEndsWithReminder(const char* reminder);
+
+  // Writes Brindle.ini and remembers it for the check at exit.
+  void WriteSettings(const std::string& text);
+
+  std::string At(const std::string& relative) const { return world_.At(relative); }
+  std::string JournalPath() const { return world_.At("journal.txt"); }
+
+  World world_;
+  MenuSession menu_;
+  std::string writtenSettings_;
+};
+
+// The address that the browser would open, as it appears after "open " in the no-browser box.
+std::string RedirectPattern(const std::string& targetId);
+
+}  // namespace kinloom::e2e

@@ -1,0 +1,86 @@
+// Driving the menu process through real input and reading what it shows.
+#include "tests/e2e/menu_session.h"
+
+#include "tests/e2e/input.h"
+#include "tests/e2e/window_probe.h"
+
+namespace kinloom::e2e {
+
+MenuSession::MenuSession(std::string menuExe, std::string artFolder)
+    : menuExe_(std::move(menuExe)), artFolder_(std::move(artFolder)) {}
+
+bool MenuSession::Start(const std::string& folder) {
+  return process_.Start(menuExe_, folder);
+}
+
+HWND MenuSession::WaitForWindow(const std::string& title, DWORD timeoutMs) const {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindShownWindow(title, ProcessId())) != nullptr; }, timeoutMs);
+  return found;
+}
+
+bool MenuSession::Shows(const std::string& title) const {
+  return FindShownWindow(title, ProcessId()) != nullptr;
+}
+
+bool MenuSession::WaitUntilHidden(HWND window, DWORD timeoutMs) const {
+  return WaitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
+}
+
+POINT MenuSession::ScreenPoint(HWND screenWindow, int clientX, int clientY) const {
+  POINT point{clientX, clientY};
+  ClientToScreen(screenWindow, &point);
+  return point;
+}
+
+RECT MenuSession::HotspotArea(HWND screenWindow, const Hotspot& hotspot) const {
+  const POINT topLeft = ScreenPoint(screenWindow, hotspot.left, hotspot.top);
+  return RECT{topLeft.x, topLeft.y, topLeft.x + hotspot.width, topLeft.y + hotspot.height};
+}
+
+void MenuSession::PointAt(HWND screenWindow, const Hotspot& hotspot) const {
+  MovePointer(CentreOf(HotspotArea(screenWindow, hotspot)));
+}
+
+void MenuSession::PointAtBackground(HWND screenWindow) const {
+  MovePointer(ScreenPoint(screenWindow, 4, 4));
+}
+
+void MenuSession::ClickHotspot(HWND screenWindow, const Hotspot& hotspot) const {
+  ClickAt(CentreOf(HotspotArea(screenWindow, hotspot)));
+}
+
+const Image& MenuSession::ArtOf(const MenuScreen& screen, const Hotspot& hotspot) {
+  const std::string path = artFolder_ + "\\" + screen.artPrefix + "-" + hotspot.art + ".bmp";
+  auto found = art_.find(path);
+  if (found == art_.end()) found = art_.emplace(path, LoadBmp(path)).first;
+  return found->second;
+}
+
+int MenuSession::FrameShown(HWND screenWindow, const MenuScreen& screen, const Hotspot& hotspot) {
+  return MatchingFrame(ArtOf(screen, hotspot), CaptureScreen(HotspotArea(screenWindow, hotspot)));
+}
+
+bool MenuSession::WaitForFrame(HWND screenWindow, const MenuScreen& screen, const Hotspot& hotspot,
+                               int frame) {
+  return WaitFor([&] { return FrameShown(screenWindow, screen, hotspot) == frame; });
+}
+
+void MenuSession::ClickControl(HWND window, int id) const {
+  RECT area;
+  GetWindowRect(GetDlgItem(window, id), &area);
+  ClickAt(CentreOf(area));
+}
+
+void MenuSession::PressKey(HWND window, WORD virtualKey) const {
+  // A window of another process may come up inactive; keys go to the foreground window.
+  SetForegroundWindow(window);
+  WaitFor([&] { return GetForegroundWindow() == window; }, 2000);
+  TapKey(virtualKey);
+}
+
+void MenuSession::ClickCloseBox(HWND window) const {
+  ClickAt(CloseBoxOf(window));
+}
+
+}  // namespace kinloom::e2e

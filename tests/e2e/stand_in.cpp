@@ -1,0 +1,110 @@
+// A stand-in for every program the menu starts: it journals how it was started, or, for the
+// demonstration, shows a small window saying which program would have started and from where.
+#include <windows.h>
+
+#include <string>
+
+#include "tests/e2e/journal.h"
+
+namespace {
+
+using kinloom::e2e::kJournalVariable;
+constexpr int kOkButtonId = IDOK;
+
+std::string ModulePath() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, sizeof path);
+  return path;
+}
+
+std::string CurrentFolder() {
+  char folder[MAX_PATH] = {};
+  GetCurrentDirectoryA(sizeof folder, folder);
+  return folder;
+}
+
+// One line per start: program, command line and working folder, separated by tabs. One
+// WriteFile per record keeps records whole when two stand-ins start at once.
+bool AppendToJournal(const std::string& journal, const std::string& record) {
+  HANDLE file = CreateFileA(journal.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  BOOL ok = WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+  CloseHandle(file);
+  return ok && written == record.size();
+}
+
+LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kOkButtonId || LOWORD(wParam) == IDCANCEL) DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::string FileName(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int ShowWhatWouldStart(HINSTANCE instance, const std::string& program,
+                       const std::string& commandLine, const std::string& folder) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = StandInProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = "KinloomStandIn";
+  if (!RegisterClassA(&windowClass)) return 1;
+
+  const std::string title = FileName(program) + " (demonstration stand-in)";
+  const std::string text = "Kinloom started this program:\r\n" + program +
+                           "\r\n\r\nCommand line:\r\n" + commandLine +
+                           "\r\n\r\nWorking folder:\r\n" + folder;
+  constexpr int kWidth = 520, kHeight = 230;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 3;
+  HWND window =
+      CreateWindowA("KinloomStandIn", title.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, left,
+                    top, kWidth, kHeight, nullptr, nullptr, instance, nullptr);
+  if (!window) return 1;
+  HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  HWND label = CreateWindowA("STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 12, 10,
+                             kWidth - 36, 140, window, nullptr, instance, nullptr);
+  HWND ok = CreateWindowA("BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                          kWidth - 110, kHeight - 70, 80, 26, window,
+                          reinterpret_cast<HMENU>(kOkButtonId), instance, nullptr);
+  SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SendMessageA(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  // Shown only once complete, so that whoever finds it by title finds its text too.
+  ShowWindow(window, SW_SHOWNORMAL);
+  SetFocus(ok);
+
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // IsDialogMessage gives Enter and Escape to the OK button.
+    if (IsDialogMessageA(window, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  const std::string program = ModulePath();
+  const std::string commandLine = GetCommandLineA();
+  const std::string folder = CurrentFolder();
+  char journal[MAX_PATH] = {};
+  DWORD length = GetEnvironmentVariableA(kJournalVariable, journal, sizeof journal);
+  if (length > 0 && length < sizeof journal) {
+    return AppendToJournal(journal, program + '\t' + commandLine + '\t' + folder + '\n') ? 0 : 1;
+  }
+  return ShowWhatWouldStart(instance, program, commandLine, folder);
+}

@@ -1,0 +1,71 @@
+// Sub-screens end to end: shown at the main menu's place, back to the main menu where the user
+// left them, and quitting from them by hotspot or close box.
+#include "tests/e2e/input.h"
+#include "tests/e2e/menu_fixture.h"
+
+namespace kinloom::e2e {
+namespace {
+
+using SubScreenTest = MenuTest;
+
+const MenuScreen* const kSubScreens[] = {&ResearchScreen(), &FamilyScreen(), &TessaryScreen(),
+                                         &InternetScreen()};
+
+POINT TopLeft(HWND window) {
+  RECT outer;
+  GetWindowRect(window, &outer);
+  return POINT{outer.left, outer.top};
+}
+
+TEST_F(SubScreenTest, RoundTripsShowTheMainMenuWhereTheSubScreenWasLeft) {
+  BuildStandardWorld();
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  int shift = 0;
+  for (const MenuScreen* screen : kSubScreens) {
+    SCOPED_TRACE(screen->title);
+    const POINT mainAt = TopLeft(main);
+    HWND sub = OpenSubScreen(main, *screen);
+    ASSERT_TRUE(sub);
+    EXPECT_TRUE(menu_.WaitUntilHidden(main)) << "the main menu stayed visible";
+    EXPECT_EQ(TopLeft(sub).x, mainAt.x);
+    EXPECT_EQ(TopLeft(sub).y, mainAt.y);
+    RECT client;
+    GetClientRect(sub, &client);
+    EXPECT_EQ(client.right, screen->clientWidth);
+    EXPECT_EQ(client.bottom, screen->clientHeight);
+
+    shift += 20;
+    EXPECT_TRUE(DragTitleBar(sub, shift, shift / 2)) << "no move began";
+    const POINT movedTo = TopLeft(sub);
+    EXPECT_EQ(movedTo.x, mainAt.x + shift) << "the drag did not move the window";
+    Click(sub, *screen, "btnToMain");
+    ASSERT_TRUE(menu_.WaitUntilHidden(sub)) << "btnToMain did not close the sub-screen";
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }))
+        << "the main menu did not come back";
+    EXPECT_EQ(TopLeft(main).x, movedTo.x);
+    EXPECT_EQ(TopLeft(main).y, movedTo.y);
+  }
+}
+
+TEST_F(SubScreenTest, QuitHotspotAndCloseBoxOfEverySubScreenEndTheMenu) {
+  for (const MenuScreen* screen : kSubScreens) {
+    for (const bool closeBox : {false, true}) {
+      SCOPED_TRACE(std::string(screen->title) + (closeBox ? " close box" : " btnQuit"));
+      BuildStandardWorld();
+      HWND main = StartMenu();
+      ASSERT_TRUE(main);
+      HWND sub = OpenSubScreen(main, *screen);
+      ASSERT_TRUE(sub);
+      if (closeBox) {
+        menu_.ClickCloseBox(sub);
+      } else {
+        Click(sub, *screen, "btnQuit");
+      }
+      ExpectMenuEndsWithReminder("0");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kinloom::e2e

@@ -1,0 +1,109 @@
+// Window enumeration and message-box reading through the plain user32 calls screen readers use.
+#include "tests/e2e/window_probe.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kinloom::e2e {
+
+std::string WindowText(HWND window) {
+  char text[4096] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+std::vector<HWND> ShownWindows(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    std::vector<HWND> found;
+  } search{processId, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (IsWindowVisible(window) && (search->processId == 0 || owner == search->processId)) {
+          search->found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindShownWindow(const std::string& title, DWORD processId) {
+  for (HWND window : ShownWindows(processId)) {
+    if (WindowText(window) == title) return window;
+  }
+  return nullptr;
+}
+
+BoxView ReadBox(HWND box) {
+  BoxView view;
+  view.window = box;
+  view.caption = WindowText(box);
+  std::vector<HWND> children;
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM data) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&children));
+  for (HWND child : children) {
+    const std::string kind = ClassOf(child);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    if (_stricmp(kind.c_str(), "Button") == 0) {
+      BoxButton button{WindowText(child), GetDlgCtrlID(child), {}};
+      GetWindowRect(child, &button.rect);
+      view.buttons.push_back(button);
+    } else if (_stricmp(kind.c_str(), "Static") == 0) {
+      if ((style & SS_TYPEMASK) == SS_ICON) {
+        view.hasIcon = true;
+      } else if (!WindowText(child).empty()) {
+        view.text = WindowText(child);
+      }
+    }
+  }
+  std::sort(view.buttons.begin(), view.buttons.end(),
+            [](const BoxButton& a, const BoxButton& b) { return a.rect.left < b.rect.left; });
+  return view;
+}
+
+std::string ButtonCaptions(const BoxView& box) {
+  std::string captions;
+  for (const BoxButton& button : box.buttons) {
+    if (!captions.empty()) captions += '|';
+    captions += button.caption;
+  }
+  return captions;
+}
+
+const BoxButton* ButtonWithId(const BoxView& box, int id) {
+  for (const BoxButton& button : box.buttons) {
+    if (button.id == id) return &button;
+  }
+  return nullptr;
+}
+
+std::string Printable(const std::string& text) {
+  std::string out;
+  for (unsigned char c : text) {
+    if (c >= 0x20 && c < 0x7F) {
+      out += static_cast<char>(c);
+    } else {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+      out += escaped;
+    }
+  }
+  return out;
+}
+
+}  // namespace kinloom::e2e

@@ -1,0 +1,157 @@
+// World set-up through the real file, profile and registry calls.
+#include "tests/e2e/world.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <system_error>
+
+namespace kinloom::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Check(LONG status, const std::string& what) {
+  if (status != ERROR_SUCCESS) {
+    throw std::runtime_error(what + " failed with " + std::to_string(status));
+  }
+}
+
+void SetValue(HKEY root, REGSAM view, const std::string& key, const char* name, DWORD type,
+              const std::string& bytes) {
+  HKEY handle = nullptr;
+  Check(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &handle,
+                        nullptr),
+        "creating " + key);
+  LONG status = RegSetValueExA(handle, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                               static_cast<DWORD>(bytes.size()));
+  RegCloseKey(handle);
+  Check(status, "setting a value of " + key);
+}
+
+void RemoveKey(HKEY root, REGSAM view, const std::string& key) {
+  HKEY handle = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_ALL_ACCESS | view, &handle) != ERROR_SUCCESS) return;
+  RegDeleteTreeA(handle, nullptr);
+  RegCloseKey(handle);
+  RegDeleteKeyExA(root, key.c_str(), view, 0);
+}
+
+// A REG_SZ value's bytes with its terminating NUL.
+std::string Text(const std::string& text) {
+  return text + '\0';
+}
+
+std::string OpenCommand(const std::string& program) {
+  return "\"" + program + "\" \"%1\"";
+}
+
+}  // namespace
+
+std::string WindowsPathOf(const std::string& path) {
+  if (path.size() >= 2 && path[1] == ':') return path;
+  std::string windows = "Z:" + path;
+  for (char& c : windows) {
+    if (c == '/') c = '\\';
+  }
+  return windows;
+}
+
+World::World(std::string root, std::string standIn)
+    : root_(std::move(root)), standIn_(std::move(standIn)) {}
+
+std::string World::At(const std::string& relative) const {
+  return root_ + "\\" + relative;
+}
+
+std::string World::SettingsPath() const {
+  char folder[MAX_PATH] = {};
+  GetWindowsDirectoryA(folder, sizeof folder);
+  return std::string(folder) + "\\Brindle.ini";
+}
+
+void World::Clear() const {
+  std::error_code ignored;
+  fs::remove_all(root_, ignored);
+  fs::remove(SettingsPath(), ignored);
+  RemovePartnerKeys();
+  RouteShellTo("");
+}
+
+void World::WriteSettings(const std::string& text) const {
+  std::ofstream file(SettingsPath(), std::ios::binary | std::ios::trunc);
+  file << text;
+  if (!file) throw std::runtime_error("cannot write " + SettingsPath());
+}
+
+std::string World::ReadSettings() const {
+  std::ifstream file(SettingsPath(), std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+void World::PlaceProgram(const std::string& relative) const {
+  const fs::path target = At(relative);
+  fs::create_directories(target.parent_path());
+  fs::copy_file(standIn_, target, fs::copy_options::overwrite_existing);
+}
+
+void World::PlaceFile(const std::string& relative, const std::string& content) const {
+  const fs::path target = At(relative);
+  fs::create_directories(target.parent_path());
+  std::ofstream file(target, std::ios::binary | std::ios::trunc);
+  file << content;
+  if (!file) throw std::runtime_error("cannot write " + target.string());
+}
+
+void World::MakeFolder(const std::string& relative) const {
+  fs::create_directories(At(relative));
+}
+
+void World::RemoveFile(const std::string& relative) const {
+  std::error_code ignored;
+  fs::remove(At(relative), ignored);
+}
+
+void World::SetInstallDir(const std::string& key, DWORD type, const std::string& bytes) const {
+  SetValue(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, key, "InstallDir", type, bytes);
+}
+
+void World::MakeKey(const std::string& key) const {
+  HKEY handle = nullptr;
+  Check(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0,
+                        KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &handle, nullptr),
+        "creating " + key);
+  RegCloseKey(handle);
+}
+
+void World::RemovePartnerKeys() const {
+  RemoveKey(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, kPartnerRootKey);
+}
+
+void World::RouteShellTo(const std::string& handler) const {
+  // An empty handler routes to a program that cannot exist, so that no real browser ever starts.
+  const std::string command = OpenCommand(handler.empty() ? At("no-handler.exe") : At(handler));
+  SetValue(HKEY_CLASSES_ROOT, 0, "http\\shell\\open\\command", nullptr, REG_SZ, Text(command));
+  SetValue(HKEY_CLASSES_ROOT, 0, ".htm", nullptr, REG_SZ, Text("htmlfile"));
+  SetValue(HKEY_CLASSES_ROOT, 0, "htmlfile\\shell\\open\\command", nullptr, REG_SZ, Text(command));
+  SetValue(HKEY_CLASSES_ROOT, 0, ".pdf", nullptr, REG_SZ, Text("pdffile"));
+  SetValue(HKEY_CLASSES_ROOT, 0, "pdffile\\shell\\open\\command", nullptr, REG_SZ, Text(command));
+}
+
+void World::RemoveWebAssociation() const {
+  RemoveKey(HKEY_CLASSES_ROOT, 0, "http");
+}
+
+void World::RemoveDocumentAssociations() const {
+  for (const char* key : {".htm", "htmlfile", ".pdf", "pdffile"}) {
+    RemoveKey(HKEY_CLASSES_ROOT, 0, key);
+  }
+}
+
+void World::RoutePdfToMissingProgram() const {
+  SetValue(HKEY_CLASSES_ROOT, 0, "pdffile\\shell\\open\\command", nullptr, REG_SZ,
+           Text(OpenCommand(At("missing\\reader.exe"))));
+}
+
+}  // namespace kinloom::e2e
