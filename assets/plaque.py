@@ -1,4 +1,4 @@
-"""One hotspot frame: a gold-rimmed green plaque with an engraved label, in its three looks."""
+"""One hotspot frame: a gold-rimmed plaque with an engraved label, in its three looks."""
 
 from PIL import Image, ImageDraw, ImageFilter
 
@@ -6,8 +6,12 @@ import emblems
 import theme as t
 
 NORMAL, HOVERED, PRESSED = range(3)
-MARGIN = 3     # room around the plaque for the hover glow; the background shows there
-SUPER = 4      # supersampling factor for smooth plaque edges
+MARGIN = 3        # room around the plaque for the hover glow; the background shows there
+RIM = 3           # gold rim width
+PAD = 5           # space between the rim and the label
+SUPER = 4         # supersampling factor for smooth plaque edges
+NAVIGATION = ("artToMain", "artQuit")
+MAX_LABEL_SIZE = 24
 
 
 def _rounded_mask(size, box, radius):
@@ -33,28 +37,31 @@ def _inset(box, d):
     return (l + d, tp + d, r - d, b - d)
 
 
-def _radius(box):
-    return max(4, min(10, (box[3] - box[1]) // 4))
+def _tones(hotspot):
+    """Fill colours (top, bottom) for normal, hovered and pressed: green for choices, burgundy for leaving."""
+    if hotspot.art in NAVIGATION:
+        base, hovered = (t.BURGUNDY, t.BURGUNDY_DARK), (t.BURGUNDY_HOVER_TOP, t.BURGUNDY_HOVER_BOTTOM)
+    else:
+        base, hovered = (t.GREEN_TOP, t.GREEN_BOTTOM), (t.GREEN_HOVER_TOP, t.GREEN_HOVER_BOTTOM)
+    pressed = (t.mix(base[1], (0, 0, 0), 0.45), t.mix(base[0], (0, 0, 0), 0.2))
+    return base, hovered, pressed
 
 
-_LOOK = {
-    NORMAL: dict(rim=t.GOLD, rim_inner=t.GOLD_DARK, fill=(t.GREEN_TOP, t.GREEN_BOTTOM),
-                 text=t.CREAM, sub=t.GOLD_BRIGHT, line=t.GOLD),
-    HOVERED: dict(rim=t.GOLD_BRIGHT, rim_inner=t.GOLD, fill=(t.GREEN_HOVER_TOP, t.GREEN_HOVER_BOTTOM),
-                  text=t.GOLD_BRIGHT, sub=t.CREAM, line=t.GOLD_BRIGHT),
-    PRESSED: dict(rim=t.GOLD_DARK, rim_inner=t.SHADOW, fill=(t.GREEN_PRESSED_TOP, t.GREEN_PRESSED_BOTTOM),
-                  text=t.mix(t.CREAM, t.GOLD, 0.35), sub=t.GOLD, line=t.GOLD_DARK),
-}
+def _look(hotspot, state):
+    fill = _tones(hotspot)[state]
+    if state == HOVERED:
+        return dict(rim=t.GOLD_BRIGHT, rim_edge=t.GOLD, fill=fill, text=t.GOLD_BRIGHT, sub=t.CREAM)
+    if state == PRESSED:
+        return dict(rim=t.GOLD_DARK, rim_edge=t.SHADOW, fill=fill, text=t.mix(t.CREAM, t.GOLD, 0.45), sub=t.GOLD)
+    return dict(rim=t.GOLD, rim_edge=t.GOLD_DARK, fill=fill, text=t.CREAM, sub=t.GOLD_BRIGHT)
 
 
 def _shadow_or_glow(frame, outer, radius, state):
-    if state == PRESSED:
-        return
     mask = _rounded_mask(frame.size, outer, radius)
     if state == HOVERED:
-        halo = mask.filter(ImageFilter.GaussianBlur(2.2)).point(lambda v: min(255, v * 2))
+        halo = mask.filter(ImageFilter.GaussianBlur(1.6)).point(lambda v: min(200, v * 3 // 2))
         frame.paste(Image.new("RGB", frame.size, t.GOLD_BRIGHT), (0, 0), halo)
-    else:
+    elif state == NORMAL:
         shadow = Image.new("L", frame.size, 0)
         shadow.paste(mask, (1, 2))
         shadow = shadow.filter(ImageFilter.GaussianBlur(1.2)).point(lambda v: v * 3 // 5)
@@ -62,87 +69,128 @@ def _shadow_or_glow(frame, outer, radius, state):
 
 
 def _body(frame, outer, radius, look, state):
-    frame.paste(Image.new("RGB", frame.size, look["rim"]), (0, 0), _rounded_mask(frame.size, outer, radius))
-    rim_in = _inset(outer, 2)
-    frame.paste(Image.new("RGB", frame.size, look["rim_inner"]), (0, 0),
-                _rounded_mask(frame.size, rim_in, radius - 1))
-    field = _inset(outer, 3)
-    fill = _gradient(frame.size, *look["fill"])
-    frame.paste(fill, (0, 0), _rounded_mask(frame.size, field, radius - 2))
+    size = frame.size
+    frame.paste(_gradient(size, look["rim"], look["rim_edge"]), (0, 0), _rounded_mask(size, outer, radius))
+    field = _inset(outer, RIM)
+    field_mask = _rounded_mask(size, field, max(2, radius - 2))
+    frame.paste(Image.new("RGB", size, look["rim_edge"]), (0, 0), _rounded_mask(size, _inset(outer, RIM - 1), radius - 1))
+    frame.paste(_gradient(size, *look["fill"]), (0, 0), field_mask)
     if state == PRESSED:
         # an inner shadow along the top and left edges makes the plaque read as pushed in
-        shade = Image.new("L", frame.size, 0)
+        shade = Image.new("L", size, 0)
         l, tp, r, b = field
-        ImageDraw.Draw(shade).rectangle((l, tp, r, tp + 2), fill=150)
-        ImageDraw.Draw(shade).rectangle((l, tp, l + 2, b), fill=110)
+        ImageDraw.Draw(shade).rectangle((l, tp, r, tp + 2), fill=170)
+        ImageDraw.Draw(shade).rectangle((l, tp, l + 2, b), fill=120)
         shade = shade.filter(ImageFilter.GaussianBlur(1))
-        clip = _rounded_mask(frame.size, field, radius - 2)
-        shade = Image.composite(shade, Image.new("L", frame.size, 0), clip)
-        frame.paste(Image.new("RGB", frame.size, t.SHADOW), (0, 0), shade)
+        shade = Image.composite(shade, Image.new("L", size, 0), field_mask)
+        frame.paste(Image.new("RGB", size, t.SHADOW), (0, 0), shade)
     else:
-        # a hairline engraved border inside the field
-        inner = _inset(field, 2)
-        ImageDraw.Draw(frame).rounded_rectangle(inner, max(2, radius - 4), outline=t.mix(look["line"], look["fill"][0], 0.45))
+        # a sheen on the upper half and a hairline engraved border inside the field
+        l, tp, r, b = field
+        sheen = Image.new("L", size, 0)
+        ImageDraw.Draw(sheen).rectangle((l, tp, r, tp + (b - tp) * 2 // 5), fill=40 if state == NORMAL else 60)
+        sheen = Image.composite(sheen.filter(ImageFilter.GaussianBlur(2)), Image.new("L", size, 0), field_mask)
+        frame.paste(Image.new("RGB", size, (255, 246, 214)), (0, 0), sheen)
+        ImageDraw.Draw(frame).rounded_rectangle(_inset(field, 2), max(2, radius - 4),
+                                                outline=t.mix(look["rim"], look["fill"][0], 0.55))
 
 
-def _draw_text(draw, xy, text, font, colour, state):
-    x, y = xy
-    draw.text((x + 1, y + 1), text, font=font, fill=t.SHADOW)
-    if state != PRESSED:
-        draw.text((x - 1, y - 1), text, font=font, fill=t.mix(colour, (0, 0, 0), 0.7))
-    draw.text((x, y), text, font=font, fill=colour)
+def field_box(hotspot):
+    outer = (MARGIN, MARGIN, hotspot.frame_w - MARGIN, hotspot.frame_h - MARGIN)
+    return _inset(outer, RIM)
 
 
-def _label_layout(hotspot, field):
-    """Fonts and positions for the label, the optional sub-label and the optional emblem."""
-    l, tp, r, b = field
-    w, h = r - l, b - tp
-    emblem_size = 0
-    if hotspot.emblem and h >= 60:
-        emblem_size = min(h - 16, w // 3, 46)
-    text_w = w - 12 - (emblem_size + 6 if emblem_size else 0)
-    text_h = h - 6
+def _emblem_side(hotspot):
+    """Where the emblem goes: 'left' on wide plaques, 'top' on squarish ones, None without one."""
+    l, tp, r, b = field_box(hotspot)
+    if not hotspot.emblem or b - tp < 50:
+        return None
+    return "left" if (r - l) >= 1.9 * (b - tp) else "top"
+
+
+def _line_height(path, size):
+    """Cap top to descender bottom, the same for every text in one face and size."""
+    _, top, _, bottom = t.font(path, size).getbbox("Hg")
+    return bottom - top
+
+
+def _fit(text, width, height, max_size, paths):
+    for size in range(max_size, 9, -1):
+        for path in paths:
+            if t.text_width(path, size, text) <= width and _line_height(path, size) <= height:
+                return path, size
+    raise ValueError("label %r does not fit in %d x %d pixels" % (text, width, height))
+
+
+def _layout(hotspot, max_size):
+    """The emblem box and the label lines (text, font path, size) inside the field."""
+    l, tp, r, b = field_box(hotspot)
+    w, h = r - l - 2 * PAD, b - tp - 4
+    side = _emblem_side(hotspot)
+    emblem = None
+    if side == "left":
+        s = min(h - 8, 48)
+        emblem = (l + PAD + 2, tp + (b - tp - s) // 2, s)
+        w -= s + 6
+        l += s + 6
+    elif side == "top":
+        s = min(h * 2 // 5, 30)
+        emblem = (l + (r - l - s) // 2, tp + 4, s)
+        h -= s + 2
+        tp += s + 2
     if hotspot.sublabel:
-        main_font = t.fit_font(hotspot.label, text_w, text_h * 0.55, max_size=22)
-        sub_font = t.fit_font(hotspot.sublabel, text_w, text_h * 0.35, max_size=max(10, main_font[1] * 3 // 4),
-                              paths=(t.SERIF_ITALIC,))
+        main = _fit(hotspot.label, w, h * 0.55, min(max_size, 26 if h >= 60 else 22), (t.SERIF_BOLD, t.SERIF_BOLD_CONDENSED))
+        sub = _fit(hotspot.sublabel, w, h * 0.4, max(10, main[1] * 3 // 4), (t.SERIF_ITALIC,))
+        lines = [(hotspot.label,) + main, (hotspot.sublabel,) + sub]
     else:
-        main_font = t.fit_font(hotspot.label, text_w, text_h, max_size=20)
-        sub_font = None
-    return emblem_size, text_w, main_font, sub_font
+        lines = [(hotspot.label,) + _fit(hotspot.label, w, h, min(max_size, 20),
+                                        (t.SERIF_BOLD, t.SERIF_BOLD_CONDENSED))]
+    return emblem, (l + PAD, tp + 2, l + PAD + w, tp + 2 + h), lines
 
 
-def _text_block(draw, hotspot, field, look, state, shift):
-    l, tp, r, b = field
-    emblem_size, text_w, (main_path, main_size), sub = _label_layout(hotspot, field)
-    main = t.font(main_path, main_size)
-    items = [(hotspot.label, main, look["text"])]
-    if sub:
-        items.append((hotspot.sublabel, t.font(t.SERIF_ITALIC, sub[1]), look["sub"]))
-    boxes = [f.getbbox(s) for s, f, _ in items]
+def label_size(hotspot):
+    """The size the label would take on its own, so a screen can give its plaques one common size."""
+    return _layout(hotspot, MAX_LABEL_SIZE)[2][0][2]
+
+
+def _engrave(draw, xy, text, f, colour, state):
+    x, y = xy
+    draw.text((x + 1, y + 1), text, font=f, fill=t.SHADOW)
+    if state != PRESSED:
+        draw.text((x, y - 1), text, font=f, fill=t.mix(colour, (0, 0, 0), 0.75))
+    draw.text((x, y), text, font=f, fill=colour)
+
+
+def _draw_label(frame, hotspot, state, look, max_size):
+    shift = 1 if state == PRESSED else 0
+    emblem, (l, tp, r, b), lines = _layout(hotspot, max_size)
+    if emblem:
+        ex, ey, s = emblem
+        shadow = emblems.render(hotspot.emblem, s, t.SHADOW)
+        frame.paste(shadow, (ex + 1 + shift, ey + 1 + shift), shadow)
+        icon = emblems.render(hotspot.emblem, s, look["sub"])
+        frame.paste(icon, (ex + shift, ey + shift), icon)
+    draw = ImageDraw.Draw(frame)
     gap = 3
-    total_h = sum(bb[3] - bb[1] for bb in boxes) + gap * (len(items) - 1)
-    x0 = l + 6 + (emblem_size + 6 if emblem_size else 0)
-    y = tp + (b - tp - total_h) // 2
-    if emblem_size:
-        ey = tp + (b - tp - emblem_size) // 2
-        emblems.draw(draw, hotspot.emblem, (l + 8 + shift, ey + shift, emblem_size), look["sub"], state)
-    for (text, f, colour), bb in zip(items, boxes):
-        tw = bb[2] - bb[0]
-        x = x0 + (text_w - tw) // 2 - bb[0]
-        _draw_text(draw, (x + shift, y - bb[1] + shift), text, f, colour, state)
-        y += bb[3] - bb[1] + gap
+    heights = [_line_height(path, size) for _, path, size in lines]
+    y = tp + (b - tp - sum(heights) - gap * (len(lines) - 1) + 1) // 2
+    for (text, path, size), height, colour in zip(lines, heights, (look["text"], look["sub"])):
+        f = t.font(path, size)
+        x0, top, x1, _ = f.getbbox(text)
+        _, cap_top, _, _ = f.getbbox("Hg")
+        x = l + (r - l - (x1 - x0)) // 2 - x0
+        _engrave(draw, (x + shift, y - cap_top + shift), text, f, colour, state)
+        y += height + gap
 
 
-def render(background, hotspot, state):
+def render(background, hotspot, state, max_size=MAX_LABEL_SIZE):
     """The frame of `hotspot` in `state`, drawn over `background` (the backdrop crop under it)."""
     frame = background.copy()
     w, h = frame.size
     outer = (MARGIN, MARGIN, w - MARGIN, h - MARGIN)
-    radius = _radius(outer)
-    look = _LOOK[state]
+    radius = max(4, min(10, (outer[3] - outer[1]) // 4))
+    look = _look(hotspot, state)
     _shadow_or_glow(frame, outer, radius, state)
     _body(frame, outer, radius, look, state)
-    shift = 1 if state == PRESSED else 0
-    _text_block(ImageDraw.Draw(frame), hotspot, _inset(outer, 3), look, state, shift)
+    _draw_label(frame, hotspot, state, look, max_size)
     return frame
