@@ -16,3 +16,16 @@ add_dependencies(kinloom_e2e_soak kinloom_stand_in kinloom)
 # selects it, and the end-to-end run (label e2e) includes it.
 add_test(NAME Soak COMMAND kinloom_e2e_soak)
 set_tests_properties(Soak PROPERTIES LABELS "e2e;soak" RESOURCE_LOCK wine_desktop TIMEOUT 150)
+
+# Bad input: garbage and huge settings, odd characters, long paths, every registry type, an
+# unwritable settings file, a disk without its installer, double-click storms, clicks behind boxes.
+add_executable(kinloom_e2e_badinput bad_input_test.cpp menu_fixture.cpp)
+target_link_libraries(kinloom_e2e_badinput PRIVATE kinloom_e2e_support gtest_main)
+target_compile_definitions(kinloom_e2e_badinput PRIVATE
+  KINLOOM_E2E_MENU="${CMAKE_BINARY_DIR}/kinloom.exe"
+  KINLOOM_E2E_STAND_IN="$<TARGET_FILE:kinloom_stand_in>"
+  KINLOOM_E2E_ART="${PROJECT_SOURCE_DIR}/assets/art")
+add_dependencies(kinloom_e2e_badinput kinloom_stand_in kinloom)
+add_test(NAME BadInput COMMAND kinloom_e2e_badinput)
+set_tests_properties(BadInput PROPERTIES LABELS "e2e;badinput" RESOURCE_LOCK wine_desktop
+  TIMEOUT 400)

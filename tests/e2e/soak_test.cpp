@@ -15,6 +15,7 @@
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
 #include "tests/e2e/process_counters.h"
+#include "tests/e2e/steady_input.h"
 
 namespace kinloom::e2e {
 namespace {
@@ -58,34 +59,11 @@ class SoakTest : public MenuTest {
     FAIL() << "a hotspot of " << screen.title << " stayed hovered or pressed";
   }
 
-  // Brings the pointer onto a hotspot across the background until it shows hovered. Under Wine
-  // the first moves sent to a window that has just appeared are now and then lost, so a screen
-  // is only worked once it has answered a move.
-  void Hover(HWND window, const MenuScreen& screen, const Hotspot& hotspot) {
-    constexpr int kAttempts = 5;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-      menu_.PointAtBackground(window);
-      menu_.PointAt(window, hotspot);
-      if (WaitFor([&] { return menu_.FrameShown(window, screen, hotspot) == kHovered; }, 1500)) {
-        return;
-      }
-    }
-    FAIL() << hotspot.name << " on " << screen.title << " never showed hovered";
-  }
-
-  // Clicks a hotspot once it shows hovered, until `done` holds (a click that landed where the
-  // pointer had been before is sent again).
   template <typename Done>
   void ClickHovered(HWND window, const MenuScreen& screen, const char* name, Done done) {
-    const Hotspot& hotspot = screen.Find(name);
-    constexpr int kAttempts = 3;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-      if (attempt > 0) ++resent_;
-      ASSERT_NO_FATAL_FAILURE(Hover(window, screen, hotspot));
-      ClickAt(CentreOf(menu_.HotspotArea(window, hotspot)));
-      if (WaitFor(done, 3000)) return;
-    }
-    FAIL() << "clicking " << name << " on " << screen.title << " did nothing";
+    const int clicks = ClickUntil(menu_, window, screen, name, done);
+    ASSERT_GT(clicks, 0) << "clicking " << name << " on " << screen.title << " did nothing";
+    resent_ += clicks - 1;
   }
 
   void RoundTrip(HWND main, int trip, int cycles) {
