@@ -5,28 +5,14 @@
 #include <utility>
 
 #include "tests/e2e/menu_session.h"
+#include "tests/e2e/steady_input.h"
+#include "tests/e2e/window_probe.h"
 
 namespace kinloom::bench {
-namespace {
 
-using namespace e2e;
-
-// Clicks once the hotspot shows that it has the pointer: input sent to a window that has only
-// just appeared may otherwise arrive before it takes any.
-void ClickWhenHovered(MenuSession& menu, HWND window, const MenuScreen& screen, const char* name) {
-  const Hotspot& hotspot = screen.Find(name);
-  menu.PointAtBackground(window);
-  menu.PointAt(window, hotspot);
-  if (!menu.WaitForFrame(window, screen, hotspot, kHovered)) {
-    throw std::runtime_error(std::string(name) + " on " + screen.title + " never showed hovered");
-  }
-  menu.ClickHotspot(window, hotspot);
-}
-
-}  // namespace
-
-ProcessCounters CountersAfterEveryScreen(const std::string& menuExe, const std::string& art,
-                                         const std::string& folder) {
+e2e::ProcessCounters CountersAfterEveryScreen(const std::string& menuExe, const std::string& art,
+                                              const std::string& folder) {
+  using namespace e2e;
   static const std::pair<const MenuScreen*, const char*> kOpeners[] = {
       {&ResearchScreen(), "btnResearch"},
       {&FamilyScreen(), "btnFamily"},
@@ -37,13 +23,14 @@ ProcessCounters CountersAfterEveryScreen(const std::string& menuExe, const std::
   HWND main = menu.WaitForWindow(MainScreen().title);
   if (!main) throw std::runtime_error("no main menu");
   for (const auto& [screen, opener] : kOpeners) {
-    ClickWhenHovered(menu, main, MainScreen(), opener);
-    HWND sub = menu.WaitForWindow(screen->title);
+    HWND sub = nullptr;
+    ClickUntil(menu, main, MainScreen(), opener,
+               [&] { return (sub = FindShownWindow(screen->title, menu.ProcessId())) != nullptr; });
     if (!sub) throw std::runtime_error(std::string("no window ") + screen->title);
-    ClickWhenHovered(menu, sub, *screen, "btnToMain");
-    if (!menu.WaitUntilHidden(sub) || !menu.WaitForWindow(MainScreen().title)) {
-      throw std::runtime_error(std::string("no way back from ") + screen->title);
-    }
+    const bool back = ClickUntil(menu, sub, *screen, "btnToMain", [&] {
+                        return !IsWindowVisible(sub) && IsWindowVisible(main);
+                      }) > 0;
+    if (!back) throw std::runtime_error(std::string("no way back from ") + screen->title);
   }
   const ProcessCounters counters = ReadCounters(menu.ProcessId());
   PostMessageA(main, WM_CLOSE, 0, 0);
