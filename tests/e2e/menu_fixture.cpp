@@ -5,6 +5,7 @@
 #include <regex>
 #include <sstream>
 
+#include "tests/e2e/image.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/processes.h"
 
@@ -84,8 +85,24 @@ void MenuTest::SetUp() {
 }
 
 void MenuTest::TearDown() {
+  if (HasFailure()) RecordFailureScene();
   menu_.End();
   EndProcessesUnder(world_.Root() + "\\");
+}
+
+// What the screen showed when a case failed: a picture named after the case, and the windows.
+void MenuTest::RecordFailureScene() const {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::string folder = WindowsPathOf(KINLOOM_E2E_FAILURES);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string picture = folder + "\\" + test->test_suite_name() + "." + test->name() + ".bmp";
+  SaveBmp(CaptureScreen(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
+          picture);
+  std::string windows;
+  for (HWND window : ShownWindows()) windows += " [" + WindowText(window) + "]";
+  ADD_FAILURE() << "screen when it failed: " << picture << "\nshown windows:" << windows
+                << "\nstarted:\n"
+                << Describe(ReadJournal(JournalPath()));
 }
 
 std::string MenuTest::StandardSettings(const char* reminder) const {
@@ -118,6 +135,9 @@ void MenuTest::BuildStandardWorld(const char* reminder) {
 }
 
 HWND MenuTest::StartMenu() {
+  // Park the pointer in a corner the menu never covers: a window that appears under the pointer
+  // takes a move at once, and its hotspot would show hovered.
+  MovePointer(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1});
   EXPECT_TRUE(menu_.Start(At("start"))) << "kinloom.exe did not start";
   HWND main = menu_.WaitForWindow(MainScreen().title);
   EXPECT_NE(main, nullptr) << "no main menu window titled \"" << MainScreen().title << "\"";
@@ -192,6 +212,11 @@ std::vector<Launch> MenuTest::SettledLaunches() {
   EXPECT_TRUE(WaitFor([&] { return !AnyProcessUnder(world_.Root() + "\\"); }))
       << "a started program is still running";
   return ReadJournal(JournalPath());
+}
+
+void MenuTest::ExpectStartedInAll(size_t count) {
+  const std::vector<Launch> launches = SettledLaunches();
+  EXPECT_EQ(launches.size(), count) << "started:\n" << Describe(launches);
 }
 
 void MenuTest::ExpectLaunch(const Launch& launch, const std::string& program,

@@ -57,6 +57,8 @@ class MenuTest : public ::testing::Test {
   std::vector<Launch> WaitForLaunches(size_t count);
   // Once no stand-in runs any more, the journal is complete: everything started has written.
   std::vector<Launch> SettledLaunches();
+  // Checks that exactly `count` programs started in all, naming them otherwise.
+  void ExpectStartedInAll(size_t count);
   // Checks which program started (path under the world) and its working folder.
   void ExpectLaunch(const Launch& launch, const std::string& program, const std::string& folder);
   // The maker's redirect address with this target id, as the browser received it.
@@ -68,6 +70,8 @@ class MenuTest : public ::testing::Test {
 
   // Writes Brindle.ini and remembers it for the check at exit.
   void WriteSettings(const std::string& text);
+
+  void RecordFailureScene() const;
 
   std::string At(const std::string& relative) const { return world_.At(relative); }
   std::string JournalPath() const { return world_.At("journal.txt"); }

@@ -96,7 +96,7 @@ TEST_F(TessaryTest, ArchivesViewerFolderComesFromTheRegistryValueAsStored) {
     }
   }
   EXPECT_TRUE(menu_.Shows(TessaryScreen().title));
-  EXPECT_EQ(SettledLaunches().size(), 2u);
+  ExpectStartedInAll(2);
 }
 
 TEST_F(TessaryTest, CatalogueOpensInTheDocumentViewerInItsFolder) {
@@ -175,7 +175,7 @@ TEST_F(TessaryTest, CatalogueWaitsForDiskNineteen) {
   Click(tessary, TessaryScreen(), "btnTYcom");
   Click(tessary, TessaryScreen(), "btnBulletin");
   const std::vector<Launch> launches = WaitForLaunches(2);
-  ASSERT_EQ(SettledLaunches().size(), 2u);
+  ExpectStartedInAll(2);
   ExpectRedirect(launches[0], "tyhome");
   ExpectRedirect(launches[1], "bulletin");
 }
