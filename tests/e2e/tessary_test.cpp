@@ -173,6 +173,7 @@ TEST_F(TessaryTest, CatalogueWaitsForDiskNineteen) {
       kOkCancel);
   Answer(box, kIdCancel);
   Click(tessary, TessaryScreen(), "btnTYcom");
+  ASSERT_EQ(WaitForLaunches(1).size(), 1u);  // one at a time, so the journal keeps their order
   Click(tessary, TessaryScreen(), "btnBulletin");
   const std::vector<Launch> launches = WaitForLaunches(2);
   ExpectStartedInAll(2);

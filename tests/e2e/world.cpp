@@ -114,19 +114,19 @@ void World::RemoveFile(const std::string& relative) const {
 }
 
 void World::SetInstallDir(const std::string& key, DWORD type, const std::string& bytes) const {
-  SetValue(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, key, "InstallDir", type, bytes);
+  SetValue(HKEY_LOCAL_MACHINE, kMenuRegistryView, key, "InstallDir", type, bytes);
 }
 
 void World::MakeKey(const std::string& key) const {
   HKEY handle = nullptr;
   Check(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0,
-                        KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &handle, nullptr),
+                        KEY_ALL_ACCESS | kMenuRegistryView, nullptr, &handle, nullptr),
         "creating " + key);
   RegCloseKey(handle);
 }
 
 void World::RemovePartnerKeys() const {
-  RemoveKey(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, kPartnerRootKey);
+  RemoveKey(HKEY_LOCAL_MACHINE, kMenuRegistryView, kPartnerRootKey);
 }
 
 void World::RouteShellTo(const std::string& handler) const {
