@@ -16,7 +16,7 @@ def _h(art, left, top, w, h, label, sublabel="", emblem=""):
 
 MAIN = Screen("main", "Kinloom 7.0 Solstice Edition", "artMainBackground", 453, "", [], [
     _h("artArbora", 218, 239, 185, 98, "Arbora", "Family Tree", "tree"),
-    _h("artPlotwise", 356, 383, 122, 59, "Plotwise", "Charts", "chart"),
+    _h("artPlotwise", 356, 383, 122, 59, "Plotwise", "Charts"),
     _h("artResearch", 51, 194, 121, 77, "Research", "Center", "lens"),
     _h("artAncestry", 146, 368, 140, 73, "Genealogy", "Online"),
     _h("artTutor", 14, 407, 104, 44, "Tutorial"),
@@ -78,6 +78,11 @@ BACKDROP_SIZE = (632, 453)
 WELCOME_ART = "welcome-artTutorial"
 WELCOME_SIZE = (139, 103)
 ICON_SIZES = (16, 32, 48, 256)
+
+
+def frame_box(hotspot):
+    """(left, top, right, bottom) of the hotspot on its screen."""
+    return (hotspot.left, hotspot.top, hotspot.left + hotspot.frame_w, hotspot.top + hotspot.frame_h)
 
 
 def file_stem(screen, art):

@@ -7,6 +7,7 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter
 import emblems
 import theme as t
 import tree_motif
+from art_tables import BACKDROP_SIZE
 
 SUPER = 2
 
@@ -70,9 +71,10 @@ def ornament_rule(img, centre_x, y, half_width):
 def _title(img, screen):
     cx = img.width // 2
     if screen.key == "main":
-        name, _, edition = screen.caption.partition(" Solstice")
-        engraved_text(img, cx, 22, name, t.SERIF_BOLD, 50, t.GREEN_BOTTOM)
-        engraved_text(img, cx, 84, "Solstice" + edition, t.SERIF_BOLD_ITALIC, 26, t.BURGUNDY)
+        # the product name large, the edition on a line of its own below it
+        words = screen.caption.split()
+        engraved_text(img, cx, 22, " ".join(words[:2]), t.SERIF_BOLD, 50, t.GREEN_BOTTOM)
+        engraved_text(img, cx, 84, " ".join(words[2:]), t.SERIF_BOLD_ITALIC, 26, t.BURGUNDY)
         ornament_rule(img, cx, 124, 150)
     else:
         engraved_text(img, cx, 24, screen.caption, t.SERIF_BOLD, 32, t.GREEN_BOTTOM)
@@ -82,14 +84,11 @@ def _title(img, screen):
 
 def _sun(size):
     """Pale rays of the solstice sun rising behind the main title."""
-    w, h = size
     rays = Image.new("L", size, 0)
     d = ImageDraw.Draw(rays)
-    cx, cy, r = w // 2, 128 * SUPER, 360 * SUPER
-    for i in range(36):
-        a = 180 + i * 5
-        if i % 2 == 0:
-            d.pieslice((cx - r, cy - r, cx + r, cy + r), a, a + 2.6, fill=70)
+    cx, cy, r = size[0] // 2, 128 * SUPER, 360 * SUPER
+    for angle in range(180, 360, 10):
+        d.pieslice((cx - r, cy - r, cx + r, cy + r), angle, angle + 2.6, fill=70)
     fade = Image.radial_gradient("L").resize((2 * r, 2 * r)).point(lambda v: max(0, 255 - v * 2))
     mask = Image.new("L", size, 0)
     mask.paste(fade, (cx - r, cy - r))
@@ -102,13 +101,13 @@ def _sun(size):
 def _ornaments(img, screen):
     for name, left, top, size in screen.ornaments:
         mark = emblems.render(name, size, t.SEPIA_INK)
-        mark.putalpha(mark.getchannel("A").point(lambda v: v * 3 // 10))
+        mark.putalpha(mark.getchannel("A").point(lambda v: v // 4))
         img.paste(mark, (left, top), mark)
 
 
 def render(screen, seed):
-    """The bare background of `screen` (no hotspots), full 632 x 453."""
-    size = (632, 453)
+    """The bare background of `screen` (no hotspots), full size."""
+    size = BACKDROP_SIZE
     img = parchment(size, seed)
     big = (size[0] * SUPER, size[1] * SUPER)
     motif = tree_motif.layer(screen, big, seed)

@@ -53,6 +53,8 @@ class BmpInfo:
     """The header fields of a BMP file plus its palette and its pixel indices or colours, top-down."""
 
     def __init__(self, data):
+        if len(data) < FILE_HEADER.size + INFO_HEADER.size:
+            raise ValueError("shorter than the BMP headers")
         magic, file_size, _, _, offset = FILE_HEADER.unpack_from(data, 0)
         if magic != b"BM" or file_size != len(data):
             raise ValueError("not a complete BMP file")

@@ -34,11 +34,9 @@ def strip_row(art_dir, screen, hotspot):
 def build(art_dir, icon_path):
     screens = [composed_screen(art_dir, s) for s in art_tables.SCREENS]
     welcome = Image.open(os.path.join(art_dir, art_tables.WELCOME_ART + ".bmp")).convert("RGB")
-    icon = Image.open(icon_path)
-    icon.size = (256, 256)
-    screens.append(_extras(welcome, icon.convert("RGBA")))
+    screens.append(_extras(welcome, [_icon_image(icon_path, size) for size in art_tables.ICON_SIZES]))
     rows = [strip_row(art_dir, s, h) for s in art_tables.SCREENS for h in s.hotspots]
-    cell_w, cell_h = 632, 453
+    cell_w, cell_h = art_tables.BACKDROP_SIZE
     sheet_w = COLUMNS * cell_w + (COLUMNS + 1) * GAP
     screens_h = (len(screens) + COLUMNS - 1) // COLUMNS * (cell_h + GAP) + GAP
     placed, x, y, line_h = [], GAP, screens_h, 0
@@ -56,13 +54,19 @@ def build(art_dir, icon_path):
     return sheet
 
 
-def _extras(welcome, icon):
-    panel = Image.new("RGB", (632, 453), (60, 60, 64))
+def _icon_image(icon_path, size):
+    icon = Image.open(icon_path)
+    icon.size = (size, size)  # picks that image out of the icon file
+    return icon.convert("RGBA")
+
+
+def _extras(welcome, icons):
+    panel = Image.new("RGB", art_tables.BACKDROP_SIZE, (60, 60, 64))
     panel.paste(welcome, (20, 20))
     x = 20
-    for size in art_tables.ICON_SIZES:
-        panel.paste(icon.resize((size, size), Image.LANCZOS) if size != 256 else icon, (x, 150), icon.resize((size, size), Image.LANCZOS))
-        x += size + 20
+    for icon in icons:
+        panel.paste(icon, (x, 150), icon)
+        x += icon.width + 20
     ImageDraw.Draw(panel).text((200, 20), "welcome picture and icon", font=t.font(t.SERIF_ITALIC, 16), fill=(220, 220, 220))
     return panel
 

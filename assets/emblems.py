@@ -14,20 +14,6 @@ def _tree(d, s, c):
     d.line([(0.3 * s, 0.96 * s), (0.7 * s, 0.96 * s)], fill=c, width=int(0.04 * s))
 
 
-def _chart(d, s, c):
-    w = max(1, int(0.045 * s))
-    boxes = [(0.04, 0.42)] + [(0.36, y) for y in (0.2, 0.64)] + [(0.68, y) for y in (0.08, 0.32, 0.52, 0.76)]
-    bw, bh = 0.26, 0.16
-    for x, y in boxes:
-        d.rectangle((x * s, y * s, (x + bw) * s, (y + bh) * s), outline=c, width=w)
-    pairs = [(0, 1), (0, 2), (1, 3), (1, 4), (2, 5), (2, 6)]
-    for a, b in pairs:
-        ax, ay = boxes[a][0] + bw, boxes[a][1] + bh / 2
-        bx, by = boxes[b][0], boxes[b][1] + bh / 2
-        mx = (ax + bx) / 2
-        d.line([(ax * s, ay * s), (mx * s, ay * s), (mx * s, by * s), (bx * s, by * s)], fill=c, width=w)
-
-
 def _lens(d, s, c):
     d.ellipse((0.08 * s, 0.08 * s, 0.66 * s, 0.66 * s), outline=c, width=int(0.09 * s))
     d.line([(0.6 * s, 0.6 * s), (0.92 * s, 0.92 * s)], fill=c, width=int(0.15 * s))
@@ -68,9 +54,14 @@ def _scroll(d, s, c):
 
 
 def _quill(d, s, c):
-    d.polygon([(0.2 * s, 0.86 * s), (0.86 * s, 0.06 * s), (0.72 * s, 0.46 * s), (0.4 * s, 0.72 * s)], fill=c)
-    d.line([(0.1 * s, 0.96 * s), (0.3 * s, 0.74 * s)], fill=c, width=int(0.05 * s))
-    d.line([(0.05 * s, 0.97 * s), (0.6 * s, 0.97 * s)], fill=c, width=int(0.03 * s))
+    # the vane: a curved feather from the tip at the upper right down to the inkwell
+    d.polygon([(0.36 * s, 0.7 * s), (0.4 * s, 0.5 * s), (0.54 * s, 0.3 * s), (0.74 * s, 0.13 * s),
+               (0.96 * s, 0.03 * s), (0.88 * s, 0.25 * s), (0.72 * s, 0.46 * s), (0.54 * s, 0.62 * s)], fill=c)
+    d.line([(0.3 * s, 0.8 * s), (0.93 * s, 0.07 * s)], fill=0, width=max(1, int(0.025 * s)))
+    d.line([(0.26 * s, 0.84 * s), (0.4 * s, 0.66 * s)], fill=c, width=max(1, int(0.04 * s)))
+    # the inkwell the nib rests in
+    d.rounded_rectangle((0.08 * s, 0.8 * s, 0.44 * s, 0.97 * s), int(0.04 * s), fill=c)
+    d.rectangle((0.16 * s, 0.74 * s, 0.36 * s, 0.8 * s), fill=c)
 
 
 def _frame(d, s, c):
@@ -101,9 +92,8 @@ def _ship(d, s, c):
     d.arc((0.5 * s, 0.86 * s, 1.0 * s, 1.02 * s), 200, 340, fill=c, width=w)
 
 
-_DRAW = {"tree": _tree, "chart": _chart, "lens": _lens, "globe": _globe, "family": _family,
+_DRAW = {"tree": _tree, "lens": _lens, "globe": _globe, "family": _family,
          "scroll": _scroll, "quill": _quill, "frame": _frame, "book": _book, "ship": _ship}
-NAMES = tuple(_DRAW)
 
 
 def render(name, size, colour):

@@ -5,18 +5,25 @@ import struct
 
 from PIL import Image, ImageDraw
 
+import emblems
 import theme as t
 from art_tables import ICON_SIZES
 
 
-def _master(size):
+def _picture(size):
     big = size * 4
     img = Image.new("RGBA", (big, big), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
     m = big // 32
     d.ellipse((m, m, big - m, big - m), fill=t.GOLD + (255,))
     d.ellipse((3 * m, 3 * m, big - 3 * m, big - 3 * m), fill=t.GREEN_TOP + (255,))
-    return img.resize((size, size), Image.LANCZOS)
+    img = img.resize((size, size), Image.LANCZOS)
+    # the tree fills more of the roundel at small sizes, where detail is lost anyway
+    tree_size = round(size * (0.74 if size <= 16 else 0.64))
+    tree = emblems.render("tree", tree_size, t.GOLD_BRIGHT)
+    offset = (size - tree_size) // 2
+    img.alpha_composite(tree, (offset, offset))
+    return img
 
 
 def _dib_entry(img):
@@ -49,7 +56,7 @@ def _png_entry(img):
 def encode():
     entries = []
     for size in ICON_SIZES:
-        img = _master(size)
+        img = _picture(size)
         entries.append((size, _png_entry(img) if size >= 256 else _dib_entry(img)))
     out = struct.pack("<HHH", 0, 1, len(entries))
     offset = 6 + 16 * len(entries)

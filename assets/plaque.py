@@ -11,6 +11,7 @@ RIM = 3           # gold rim width
 PAD = 5           # space between the rim and the label
 SUPER = 4         # supersampling factor for smooth plaque edges
 NAVIGATION = ("artToMain", "artQuit")
+MAX_LABEL_SIZE = 24
 
 
 def _rounded_mask(size, box, radius):
@@ -39,10 +40,9 @@ def _inset(box, d):
 def _tones(hotspot):
     """Fill colours (top, bottom) for normal, hovered and pressed: green for choices, burgundy for leaving."""
     if hotspot.art in NAVIGATION:
-        base = (t.BURGUNDY, t.BURGUNDY_DARK)
+        base, hovered = (t.BURGUNDY, t.BURGUNDY_DARK), (t.BURGUNDY_HOVER_TOP, t.BURGUNDY_HOVER_BOTTOM)
     else:
-        base = (t.GREEN_TOP, t.GREEN_BOTTOM)
-    hovered = (t.mix(base[0], t.GOLD_BRIGHT, 0.22), t.mix(base[1], t.GOLD_BRIGHT, 0.12))
+        base, hovered = (t.GREEN_TOP, t.GREEN_BOTTOM), (t.GREEN_HOVER_TOP, t.GREEN_HOVER_BOTTOM)
     pressed = (t.mix(base[1], (0, 0, 0), 0.45), t.mix(base[0], (0, 0, 0), 0.2))
     return base, hovered, pressed
 
@@ -117,7 +117,7 @@ def _line_height(path, size):
 def _fit(text, width, height, max_size, paths):
     for size in range(max_size, 9, -1):
         for path in paths:
-            if t.text_size(path, size, text)[0] <= width and _line_height(path, size) <= height:
+            if t.text_width(path, size, text) <= width and _line_height(path, size) <= height:
                 return path, size
     raise ValueError("label %r does not fit in %d x %d pixels" % (text, width, height))
 
@@ -139,7 +139,7 @@ def _layout(hotspot, max_size):
         h -= s + 2
         tp += s + 2
     if hotspot.sublabel:
-        main = _fit(hotspot.label, w, h * 0.55, min(max_size, 22), (t.SERIF_BOLD, t.SERIF_BOLD_CONDENSED))
+        main = _fit(hotspot.label, w, h * 0.55, min(max_size, 26 if h >= 60 else 22), (t.SERIF_BOLD, t.SERIF_BOLD_CONDENSED))
         sub = _fit(hotspot.sublabel, w, h * 0.4, max(10, main[1] * 3 // 4), (t.SERIF_ITALIC,))
         lines = [(hotspot.label,) + main, (hotspot.sublabel,) + sub]
     else:
@@ -150,7 +150,7 @@ def _layout(hotspot, max_size):
 
 def label_size(hotspot):
     """The size the label would take on its own, so a screen can give its plaques one common size."""
-    return _layout(hotspot, 24)[2][0][2]
+    return _layout(hotspot, MAX_LABEL_SIZE)[2][0][2]
 
 
 def _engrave(draw, xy, text, f, colour, state):
@@ -183,7 +183,7 @@ def _draw_label(frame, hotspot, state, look, max_size):
         y += height + gap
 
 
-def render(background, hotspot, state, max_size=24):
+def render(background, hotspot, state, max_size=MAX_LABEL_SIZE):
     """The frame of `hotspot` in `state`, drawn over `background` (the backdrop crop under it)."""
     frame = background.copy()
     w, h = frame.size

@@ -18,13 +18,13 @@ LEAF_DARK = (92, 110, 62)
 
 GREEN_TOP = (42, 84, 58)
 GREEN_BOTTOM = (22, 52, 35)
-GREEN_HOVER_TOP = (64, 118, 80)
-GREEN_HOVER_BOTTOM = (36, 78, 52)
-GREEN_PRESSED_TOP = (12, 32, 22)
-GREEN_PRESSED_BOTTOM = (26, 56, 38)
+GREEN_HOVER_TOP = (52, 122, 78)
+GREEN_HOVER_BOTTOM = (28, 80, 50)
 
 BURGUNDY = (112, 28, 36)
 BURGUNDY_DARK = (72, 16, 22)
+BURGUNDY_HOVER_TOP = (156, 42, 52)
+BURGUNDY_HOVER_BOTTOM = (100, 24, 32)
 GOLD = (196, 156, 72)
 GOLD_BRIGHT = (246, 214, 120)
 GOLD_DARK = (128, 96, 40)
@@ -41,19 +41,9 @@ def font(path, size):
     return _fonts[key]
 
 
-def text_size(path, size, text):
-    left, top, right, bottom = font(path, size).getbbox(text)
-    return right - left, bottom - top
-
-
-def fit_font(text, max_width, max_height, max_size=24, min_size=10, paths=(SERIF_BOLD, SERIF_BOLD_CONDENSED)):
-    """The largest face of `paths` (tried in order at each size) that fits the box."""
-    for size in range(max_size, min_size - 1, -1):
-        for path in paths:
-            w, h = text_size(path, size, text)
-            if w <= max_width and h <= max_height:
-                return path, size
-    raise ValueError("label %r does not fit in %d x %d pixels" % (text, max_width, max_height))
+def text_width(path, size, text):
+    left, _, right, _ = font(path, size).getbbox(text)
+    return right - left
 
 
 def mix(a, b, t):

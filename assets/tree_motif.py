@@ -40,10 +40,37 @@ def _leaves(d, rng, centre, spread, count, scale, alpha):
         x, y = cx + dist * math.cos(a), cy + dist * math.sin(a) * 0.7
         r = (4 + rng.random() * 3) * scale
         colour = t.mix(t.LEAF, t.LEAF_DARK, rng.random()) + (alpha,)
-        tilt = rng.random() * math.pi
-        dx, dy = r * math.cos(tilt), r * math.sin(tilt)
-        d.polygon([(x - dx, y - dy), (x - dy * 0.45, y + dx * 0.45), (x + dx, y + dy), (x + dy * 0.45, y - dx * 0.45)],
-                  fill=colour)
+        d.polygon(_leaf_outline(x, y, r, rng.random() * math.pi), fill=colour)
+
+
+def _leaf_outline(x, y, r, tilt):
+    """A pointed oval leaf of half-length r, turned by `tilt`."""
+    c, s = math.cos(tilt), math.sin(tilt)
+    points = []
+    for side in (1, -1):
+        for i in range(9):
+            u = i / 8 if side == 1 else 1 - i / 8
+            along, across = (2 * u - 1) * r, side * 0.42 * r * math.sin(math.pi * u)
+            points.append((x + along * c - across * s, y + along * s + across * c))
+    return points
+
+
+def _canopy(d, rng, centre, radii, scale, alpha):
+    """The crown: overlapping clumps of foliage, shaded darker below and lighter above."""
+    cx, cy = centre
+    rx, ry = radii
+    clumps = []
+    for _ in range(130):
+        a = rng.random() * 2 * math.pi
+        dist = math.sqrt(rng.random())
+        clumps.append((cx + rx * dist * math.cos(a), cy + ry * dist * math.sin(a), (8 + rng.random() * 9) * scale))
+    clumps.sort(key=lambda c: c[1])
+    for shade, dx, dy, k in ((t.mix(t.LEAF_DARK, t.SEPIA_INK, 0.3), 0, 2, 1.0), (t.LEAF_DARK, -1, -1, 0.85),
+                             (t.LEAF, -3, -3, 0.55), (t.mix(t.LEAF, t.PARCHMENT_LIGHT, 0.2), -4, -5, 0.25)):
+        for x, y, r in clumps:
+            rr = r * k
+            x, y = x + dx * scale, y + dy * scale
+            d.ellipse((x - rr, y - rr, x + rr, y + rr), fill=shade + (alpha,))
 
 
 def _trunk(d, scale, alpha):
@@ -62,16 +89,17 @@ def _main_tree(d, scale, rng, hotspots):
     light = BARK_LIGHT + (255,)
     cx = 310 * scale
     fork, low = (cx, 250 * scale), (cx, 395 * scale)
+    _canopy(d, rng, (cx, 196 * scale), (165 * scale, 36 * scale), scale, 200)
+    for x in range(150, 480, 30):
+        _leaves(d, rng, (x * scale, 196 * scale), 50 * scale, 6, scale, 220)
     for h in hotspots:
         tx, ty = (h.left + h.frame_w / 2) * scale, (h.top + h.frame_h / 2) * scale
         start = fork if ty < 330 * scale else low
         bend = ((start[0] + tx) / 2, min(start[1], ty) - 34 * scale)
         _branch(d, start, bend, (tx, ty), 7 * scale, 3 * scale, ink, light)
-        for s in (0.35, 0.6, 0.82):
-            _leaves(d, rng, _point(start, bend, (tx, ty), s), 16 * scale, 6, scale, 255)
+        for s in (0.45, 0.7, 0.9):
+            _leaves(d, rng, _point(start, bend, (tx, ty), s), 12 * scale, 5, scale, 255)
     _trunk(d, scale, 255)
-    for x, y, n in ((250, 200, 14), (370, 200, 14), (310, 180, 20), (200, 190, 8), (420, 190, 8)):
-        _leaves(d, rng, (x * scale, y * scale), 26 * scale, n, scale, 255)
 
 
 def _watermark_tree(d, scale, rng):

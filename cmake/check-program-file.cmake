@@ -30,6 +30,16 @@ foreach(line ${imports})
   endif()
 endforeach()
 
+# Functions newer than Windows XP that a toolchain's runtime libraries tend to pull in; importing
+# one stops the program from starting there at all.
+foreach(newer GetTickCount64 InitializeCriticalSectionEx InitOnceExecuteOnce
+    GetSystemTimePreciseAsFileTime AcquireSRWLockExclusive SleepConditionVariableCS
+    CreateSymbolicLinkA GetFinalPathNameByHandleA)
+  if(headers MATCHES "[ \t]${newer}[\r\n]")
+    message(FATAL_ERROR "${PROGRAM} imports ${newer}, which Windows XP lacks")
+  endif()
+endforeach()
+
 file(READ ${PROGRAM} content HEX)
 string(HEX "Microsoft.Windows.Common-Controls" controls)
 string(HEX "requestedExecutionLevel" elevation)

@@ -1,5 +1,4 @@
 // The whole-number forms a settings value may take.
-#include <cctype>
 #include <limits>
 
 #include "launcher/global.h"
@@ -7,9 +6,12 @@
 namespace kinloom::Global {
 namespace {
 
+// The value of `c` as a digit of `base` (10 or 16), or -1 when it is none.
 int DigitValue(char c, int base) {
-  unsigned char u = static_cast<unsigned char>(c);
-  int value = std::isdigit(u) ? u - '0' : std::isxdigit(u) ? std::tolower(u) - 'a' + 10 : base;
+  int value = -1;
+  if (c >= '0' && c <= '9') value = c - '0';
+  if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
   return value < base ? value : -1;
 }
 

@@ -43,7 +43,7 @@ TfrmFamily::TfrmFamily() : HotspotMenuScreen(kFamily) {}
 void TfrmFamily::FormCreate() {
   SetUpScreen(kHotspots);
   // This hotspot has always shown its normal frame while pressed: its press runs the release.
-  HotspotByTag(3).OnMouseDown = [this](Picture& sender, MouseButton button) {
+  HotspotNamed("btnMyFamily").OnMouseDown = [this](Picture& sender, MouseButton button) {
     btnMouseUp(sender, button);
   };
 }

@@ -1,10 +1,10 @@
-// The hotspot menu screen every menu window is: a background and hotspots that show one of the
-// three frames of their art strips under the pointer.
+// The hotspot menu screen shared by every menu: hotspots showing one of three frames of their art.
 #include "screens/hotspot_menu_screen.h"
 
 #include <string>
 #include <utility>
 
+#include "platform/error.h"
 #include "platform/toolkit/application.h"
 
 namespace kinloom {
@@ -92,6 +92,13 @@ void HotspotMenuScreen::PrepareHotspot(Picture& hotspot, Picture& strip, std::ui
 
 Picture& HotspotMenuScreen::HotspotByTag(int tag) {
   return *hotspots_.at(tag);
+}
+
+Picture& HotspotMenuScreen::HotspotNamed(const std::string& name) {
+  for (const HotspotLayout& row : layout_) {
+    if (name == row.hotspot) return HotspotByTag(row.tag);
+  }
+  throw Error("No hotspot " + name + " on " + title);
 }
 
 void HotspotMenuScreen::btnMouseDown(Picture& sender, MouseButton) {

@@ -1,11 +1,11 @@
-// The hotspot menu screen every menu window is: a background and hotspots that show one of the
-// three frames of their art strips under the pointer.
+// The hotspot menu screen shared by every menu: hotspots showing one of three frames of their art.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/toolkit/window.h"
@@ -37,6 +37,7 @@ class HotspotMenuScreen : public Window {
   int HotspotCount() const { return static_cast<int>(layout_.size()); }
   const std::vector<HotspotLayout>& Layout() const { return layout_; }
   Picture& HotspotByTag(int tag);
+  Picture& HotspotNamed(const std::string& name);
   Picture& Background() { return background_; }
 
   // Tables by tag, 1 to HotspotCount(); entry 0 is unused.

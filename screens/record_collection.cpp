@@ -6,7 +6,7 @@
 namespace kinloom {
 
 bool OpenRecordCollection(const RecordCollection& collection) {
-  // Read at the click, not at start-up: the folder comes from the registry via LoadSettings.
+  // Exactly "na": the viewer's registry entry could not be read, so it is not installed.
   const std::string& folder = *collection.viewerDir;
   if (folder == Global::kNotAvailable) return OfferInstall(collection.install);
   Global::LaunchWithDisk(folder, collection.viewerExe, collection.displayName,

@@ -1,5 +1,4 @@
-// The research screen: the suite's research programs, the immigrant ships and the Ellis Island
-// pages.
+// The research screen: the research programs, the immigrant ships, the Ellis Island pages.
 #include "screens/research_screen.h"
 
 #include "launcher/global.h"
@@ -70,7 +69,7 @@ void TfrmResearch::btnEllisClick() {
           page, "Please insert Kinloom Disk 20 (Ellis Island) into drive " + Global::CdPath)) {
     return;
   }
-  // The pages link to their neighbours by relative paths, so they open in their own folder.
+  // Opened in their own folder on the disk, where their relative links and pictures resolve.
   if (!Global::ShellOpenOk(page, "", Global::CdPath + "Ellis\\")) {
     Global::ReportNoHtmlAssociation(page);
   }

@@ -1,5 +1,4 @@
-// The research screen: the suite's research programs, the immigrant ships and the Ellis Island
-// pages.
+// The research screen: the research programs, the immigrant ships, the Ellis Island pages.
 #pragma once
 
 #include "screens/hotspot_menu_screen.h"

@@ -2,7 +2,6 @@
 #include "screens/startup.h"
 
 #include "launcher/global.h"
-#include "platform/toolkit/application.h"
 #include "screens/family_screen.h"
 #include "screens/internet_screen.h"
 #include "screens/main_menu.h"
@@ -12,34 +11,32 @@
 
 namespace kinloom {
 
-namespace {
-
-// The program-wide references name windows the application owns, so they go with it.
-struct FormReferences {
-  ~FormReferences() {
-    frmMain = nullptr;
-    frmResearch = nullptr;
-    frmWelcome = nullptr;
-    frmInternet = nullptr;
-    frmFamily = nullptr;
-    frmTY = nullptr;
-  }
-};
-
-}  // namespace
-
-int RunKinloom(Backend& backend, SystemPort& system) {
-  Application application(backend);
-  const FormReferences references;
-  application.title = kApplicationTitle;
-  Global::UsePorts(system, application);
-  // The main menu comes first: it becomes the main window and loads the settings.
+void CreateForms(Application& application) {
   application.CreateForm(frmMain);
   application.CreateForm(frmResearch);
   application.CreateForm(frmWelcome);
   application.CreateForm(frmInternet);
   application.CreateForm(frmFamily);
   application.CreateForm(frmTY);
+}
+
+void ForgetForms() {
+  frmMain = nullptr;
+  frmResearch = nullptr;
+  frmWelcome = nullptr;
+  frmInternet = nullptr;
+  frmFamily = nullptr;
+  frmTY = nullptr;
+}
+
+int RunKinloom(Backend& backend, SystemPort& system) {
+  struct Forms {
+    ~Forms() { ForgetForms(); }
+  } const forms;  // declared before the application, so cleared after it is gone
+  Application application(backend);
+  application.title = kApplicationTitle;
+  Global::UsePorts(system, application);
+  CreateForms(application);
   application.Run();
   return 0;
 }

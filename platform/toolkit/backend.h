@@ -44,7 +44,8 @@ class Backend {
   // Shows `main` and dispatches events until main.IsClosed() (checked after each event).
   virtual void RunMessageLoop(Window& main) = 0;
   // Disables the other windows, shows `window`, dispatches events until its ModalResult() is
-  // not 0, hides it, re-enables the others and returns that result.
+  // not 0, re-enables the others, hides it (in that order, so activation returns to the window
+  // beneath) and returns that result.
   virtual int RunModal(Window& window) = 0;
   // Shows the box modally over the whole application; returns the pressed button's result,
   // kCloseBoxResult for the close box.

@@ -11,13 +11,12 @@ long copyRectCount = 0;
 
 // Clips `src` (in the source) and the matching destination at (dstX, dstY) to both bitmaps.
 // Returns the clipped source rectangle and moves the destination corner with it.
-Rect ClipCopy(const Rect& dstBounds, int& dstX, int& dstY, const Rect& srcBounds, Rect src) {
-  src = src.Intersect(srcBounds);
-  if (src.IsEmpty()) return {};
-  // Shift into destination space, clip there, and shift back.
-  const int dx = dstX - src.left;
-  const int dy = dstY - src.top;
-  const Rect dst = src.Offset(dx, dy).Intersect(dstBounds);
+Rect ClipCopy(const Rect& dstBounds, int& dstX, int& dstY, const Rect& srcBounds,
+              const Rect& srcRect) {
+  // The requested corners fix the offset between source and destination, before any clipping.
+  const int dx = dstX - srcRect.left;
+  const int dy = dstY - srcRect.top;
+  const Rect dst = srcRect.Intersect(srcBounds).Offset(dx, dy).Intersect(dstBounds);
   if (dst.IsEmpty()) return {};
   dstX = dst.left;
   dstY = dst.top;

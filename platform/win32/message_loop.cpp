@@ -25,10 +25,14 @@ struct DisableContext {
 
 BOOL CALLBACK DisableOne(HWND hwnd, LPARAM lParam) {
   auto* context = reinterpret_cast<DisableContext*>(lParam);
-  if (hwnd != context->modal && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
-    EnableWindow(hwnd, FALSE);
+  if (hwnd == context->modal || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+  // Nothing may unwind through user32: on a failed allocation leave this window enabled.
+  try {
     context->disabled->push_back(hwnd);
+  } catch (...) {
+    return FALSE;
   }
+  EnableWindow(hwnd, FALSE);
   return TRUE;
 }
 

@@ -15,7 +15,7 @@ namespace {
 // The dialog is laid out for 96 pixels per inch, whatever the screen says.
 constexpr int kLayoutDpi = 96;
 
-struct ChildSpec {
+struct ChildKind {
   const char* className;
   std::string text;
   DWORD style;
@@ -32,7 +32,7 @@ int TabOrder(const Control& control) {
   return static_cast<const CheckBox&>(control).tabOrder;
 }
 
-ChildSpec SpecFor(const Control& control) {
+ChildKind ChildKindFor(const Control& control) {
   switch (control.Kind()) {
     case ControlKind::kPushButton: {
       const auto& button = static_cast<const PushButton&>(control);
@@ -71,10 +71,10 @@ void FitLabelToText(HWND child, const Label& label, HFONT font) {
 }
 
 void CreateChild(const Control& control, HWND parent, HFONT font) {
-  ChildSpec spec = SpecFor(control);
-  if (!spec.className) return;
-  DWORD style = WS_CHILD | spec.style | (control.visible ? WS_VISIBLE : 0);
-  HWND child = CreateWindowExA(0, spec.className, spec.text.c_str(), style, control.left,
+  ChildKind kind = ChildKindFor(control);
+  if (!kind.className) return;
+  DWORD style = WS_CHILD | kind.style | (control.visible ? WS_VISIBLE : 0);
+  HWND child = CreateWindowExA(0, kind.className, kind.text.c_str(), style, control.left,
                                control.top, control.width, control.height, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                GetModuleHandleA(nullptr), nullptr);
@@ -124,7 +124,7 @@ void UpdateNativeControl(HWND parent, const Control& control) {
     SendMessageA(child, BM_SETCHECK,
                  static_cast<const CheckBox&>(control).checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }
-  SetWindowTextA(child, SpecFor(control).text.c_str());
+  SetWindowTextA(child, ChildKindFor(control).text.c_str());
   SetWindowPos(child, nullptr, control.left, control.top, control.width, control.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   if (control.Kind() == ControlKind::kLabel && static_cast<const Label&>(control).autoSize) {

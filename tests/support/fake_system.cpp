@@ -106,6 +106,7 @@ void FakeSystem::AddFolder(const std::string& path) {
 }
 
 bool FakeSystem::FileExists(const std::string& path) {
+  fileLookups_.push_back(path);
   // A file name never ends in a separator; the lookup of such a path finds nothing.
   if (path.empty() || path.back() == '\\' || path.back() == '/') return false;
   return files_.count(Lower(Resolve(path))) > 0;

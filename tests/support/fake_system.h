@@ -41,6 +41,8 @@ class FakeSystem : public SystemPort {
   void AddFile(const std::string& path);
   void RemoveFile(const std::string& path);
   void AddFolder(const std::string& path);
+  // Every path FileExists was asked about, in order.
+  const std::vector<std::string>& FileLookups() const { return fileLookups_; }
   // Makes changes of the current folder fail with this reason (empty text: succeed again).
   void FailFolderChanges(const std::string& reason) { folderChangeFailure_ = reason; }
 
@@ -118,6 +120,7 @@ class FakeSystem : public SystemPort {
   RegistryKey& Key(const std::string& keyPath);
 
   std::set<std::string> files_, folders_;
+  std::vector<std::string> fileLookups_;
   std::string currentFolder_ = "C:\\Kinloom";
   std::string folderChangeFailure_;
 

@@ -82,6 +82,13 @@ TEST_F(DiskLaunchTest, MarkerWithoutItsProgramIsAskedForUntilCancel) {
   EXPECT_TRUE(system.ShellCalls().empty());
 }
 
+TEST_F(DiskLaunchTest, MarkerIsLookedForBeforeTheProgram) {
+  system.AddFile("E:\\PY_Land.id");
+  system.AddFile("E:\\install.exe");
+  EXPECT_TRUE(Global::RunFromDisk(DiskProgram::kInstall, "PY_Land.id", "", "18"));
+  EXPECT_EQ(system.FileLookups(), (std::vector<std::string>{"E:\\PY_Land.id", "E:\\install.exe"}));
+}
+
 TEST_F(DiskLaunchTest, ProgramWithoutItsMarkerIsNotRun) {
   system.AddFile("E:\\install.exe");
   boxes.Answer(kResultCancel);

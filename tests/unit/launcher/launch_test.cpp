@@ -64,6 +64,8 @@ TEST_F(LaunchTest, CurrentFolderAsItIsWhenCalledIsTheFallback) {
 TEST_F(LaunchTest, ProgramFoundNowhereShowsTheErrorBoxOnce) {
   boxes.Answer(kResultCancel);
   Global::LaunchInstalled("", "names7s.exe", "Names Glossary");
+  EXPECT_EQ(system.FileLookups(),
+            (std::vector<std::string>{"C:\\Kinloom\\names7s.exe", "C:\\Kinloom\\names7s.exe"}));
   EXPECT_TRUE(system.ShellCalls().empty());
   ASSERT_EQ(boxes.Shown().size(), 1u);
   const MessageBoxModel& box = boxes.Shown()[0];

@@ -1,0 +1,131 @@
+// HeadlessBackend: the toolkit's backend for native tests: scripted input, read-back, recordings.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/toolkit/backend.h"
+#include "platform/toolkit/window.h"
+#include "tests/support/scripted_message_boxes.h"
+
+namespace kinloom {
+
+class HeadlessBackend;
+
+// A window on the 1024 x 768 headless screen. Outer and client corner coincide (no frame).
+class HeadlessWindow : public NativeWindow {
+ public:
+  HeadlessWindow(HeadlessBackend& backend, Window& window) : backend_(backend), window_(window) {}
+  ~HeadlessWindow() override;
+
+  void Show() override;
+  void Hide() override;
+  Point Position() const override { return position_; }
+  void MoveTo(Point p) override { position_ = p; }
+  void Invalidate(const Rect& clientArea) override;
+  void ControlChanged(Control& control) override;
+  void CapturePointer() override;
+  void ReleasePointer() override;
+
+  Window& Model() const { return window_; }
+  bool IsShown() const { return shown_; }
+  bool IsEnabled() const { return enabled_; }
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  int ShowCount() const { return showCount_; }
+
+  // Invalidations since the last reset: how many, and the rectangle that covers them all.
+  // Counted rather than listed, so that recording them never allocates.
+  int InvalidationCount() const { return invalidations_; }
+  Rect InvalidatedArea() const { return invalidatedArea_; }
+  void ResetInvalidations();
+  int ControlChangeCount() const { return controlChanges_; }
+
+ private:
+  HeadlessBackend& backend_;
+  Window& window_;
+  Point position_;
+  bool shown_ = false;
+  bool enabled_ = true;
+  int showCount_ = 0;
+  int invalidations_ = 0;
+  Rect invalidatedArea_;
+  int controlChanges_ = 0;
+};
+
+struct ErrorReport {
+  std::string caption;
+  std::string text;
+};
+
+// Loops (the main loop and every modal run) take their events from one queue of scripted steps,
+// each run "while the loop waits". A loop that needs a step when none is left fails the test and
+// ends, so a test never hangs. At destruction, steps never run, unanswered message boxes and error
+// reports nobody took fail the test too.
+class HeadlessBackend : public Backend {
+ public:
+  static constexpr Size kScreenSize{1024, 768};
+
+  HeadlessBackend();
+  ~HeadlessBackend() override;
+
+  std::unique_ptr<NativeWindow> CreateNativeWindow(Window& window) override;
+  void RunMessageLoop(Window& main) override;
+  int RunModal(Window& window) override;
+  int ShowMessageBox(const MessageBoxModel& box) override;
+  void ShowErrorReport(const std::string& caption, const std::string& text) override;
+  Bitmap LoadArt(const std::string& name) override;
+  Size ScreenSize() const override { return kScreenSize; }
+
+  // Script.
+  void Then(std::function<void()> step);
+  // Runs pending activations, as a real loop would between events.
+  void RunPosted();
+  ScriptedMessageBoxes& Boxes() { return boxes_; }
+  std::vector<ErrorReport> TakeErrorReports();
+  // Art served instead of the file assets/art/<name>.bmp.
+  void SetArt(const std::string& name, Bitmap art);
+
+  // Screen state.
+  static HeadlessWindow& NativeOf(const Window& window);
+  Window* ActiveWindow() const;
+  Window* TopWindow() const;  // the topmost shown window
+  Bitmap ClientPixels(const Window& window) const;
+  bool PointerCaptured(const Window& window) const;
+
+  // Pointer input in client coordinates. Input to a hidden or disabled window that does not
+  // hold the pointer fails the test and is dropped, as no user could give it.
+  void MovePointer(Window& window, Point p);
+  void Press(Window& window, Point p, MouseButton button = MouseButton::kLeft);
+  void Release(Window& window, Point p, MouseButton button = MouseButton::kLeft);
+  void Click(Window& window, Point p);  // move there, left press, left release
+  void DoubleClick(Window& window, Point p);
+  // Keyboard and standard controls.
+  void PressKey(Window& window, Key key) { window.KeyPress(key); }
+  void PressButton(Window& window, int id) { window.ButtonCommand(id); }
+  void ToggleCheckBox(Window& window, int id);
+  void CloseBox(Window& window) { window.Close(); }
+
+ private:
+  friend class HeadlessWindow;
+  void Shown(HeadlessWindow& native);
+  void Hidden(HeadlessWindow& native);
+  void Forget(HeadlessWindow& native);
+  bool Accepts(Window& window, const char* what);
+  bool NextStep(const char* loop);
+
+  std::vector<HeadlessWindow*> zOrder_;  // shown windows, bottom to top
+  HeadlessWindow* active_ = nullptr;
+  HeadlessWindow* capture_ = nullptr;
+  std::vector<HeadlessWindow*> pendingActivations_;
+  std::deque<std::function<void()>> steps_;
+  bool outOfSteps_ = false;
+  ScriptedMessageBoxes boxes_;
+  std::vector<ErrorReport> errorReports_;
+  std::map<std::string, Bitmap> art_;
+};
+
+}  // namespace kinloom
