@@ -179,6 +179,47 @@ TEST_F(MainMenuTest, HotspotsShowTheirFramesUnderThePointer) {
   ExpectLaunch(launches[0], "suite\\Tree7s.exe", "suite");
 }
 
+// The reminder cannot be stored: the application's error report names the file, and the menu
+// still ends once it is answered.
+TEST_F(MainMenuTest, FailedSettingsWriteIsReportedAndTheMenuStillEnds) {
+  BuildStandardWorld();
+  world_.BlockSettings();
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  // Nothing could be read, so the reminder is on.
+  HWND welcome = menu_.WaitForWindow(kWelcomeTitle);
+  ASSERT_TRUE(welcome);
+  menu_.PressKey(welcome, VK_ESCAPE);
+  ASSERT_TRUE(menu_.WaitUntilHidden(welcome));
+  Click(main, MainScreen(), "btnQuit");
+  HWND report = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    return (report = FindShownWindow(MainScreen().title, menu_.ProcessId(), kSystemBoxClass)) !=
+           nullptr;
+  })) << "no error report captioned with the application title";
+  BoxView view;
+  WaitFor([&] { return !(view = ReadBox(report)).text.empty(); });
+  ExpectBox(view, MainScreen().title, "Unable to write to Brindle.ini.", {{"OK", kIdOk}});
+  AnswerByKey(view, VK_RETURN);
+  EXPECT_TRUE(menu_.WaitForExit()) << "the menu kept running after the report";
+}
+
+TEST_F(MainMenuTest, ASecondStartOpensAnIndependentMainMenu) {
+  BuildStandardWorld();
+  HWND first = StartMenu();
+  ASSERT_TRUE(first);
+  MenuSession second(WindowsPathOf(KINLOOM_E2E_MENU), WindowsPathOf(KINLOOM_E2E_ART));
+  ASSERT_TRUE(second.Start(At("start")));
+  HWND other = second.WaitForWindow(MainScreen().title);
+  ASSERT_TRUE(other) << "the second start showed no main menu";
+  EXPECT_NE(other, first);
+  // Both are centred, so the second lies on top and takes the click.
+  second.ClickHotspot(other, MainScreen().Find("btnQuit"));
+  EXPECT_TRUE(second.WaitForExit());
+  EXPECT_TRUE(menu_.Running());
+  EXPECT_TRUE(menu_.Shows(MainScreen().title));
+}
+
 TEST_F(MainMenuTest, QuitHotspotAndCloseBoxEndTheMenuKeepingTheSettings) {
   for (const bool closeBox : {false, true}) {
     SCOPED_TRACE(closeBox ? "close box" : "btnQuit");

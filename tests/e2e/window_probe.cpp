@@ -37,9 +37,11 @@ std::vector<HWND> ShownWindows(DWORD processId) {
   return search.found;
 }
 
-HWND FindShownWindow(const std::string& title, DWORD processId) {
+HWND FindShownWindow(const std::string& title, DWORD processId, const std::string& className) {
   for (HWND window : ShownWindows(processId)) {
-    if (WindowText(window) == title) return window;
+    if (WindowText(window) == title && (className.empty() || ClassOf(window) == className)) {
+      return window;
+    }
   }
   return nullptr;
 }

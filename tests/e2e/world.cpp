@@ -74,9 +74,15 @@ std::string World::SettingsPath() const {
 void World::Clear() const {
   std::error_code ignored;
   fs::remove_all(root_, ignored);
-  fs::remove(SettingsPath(), ignored);
+  fs::remove_all(SettingsPath(), ignored);
   RemovePartnerKeys();
   RouteShellTo("");
+}
+
+void World::BlockSettings() const {
+  std::error_code ignored;
+  fs::remove(SettingsPath(), ignored);
+  fs::create_directory(SettingsPath());
 }
 
 void World::WriteSettings(const std::string& text) const {

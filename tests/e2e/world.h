@@ -36,6 +36,8 @@ class World {
   // The settings file's bytes, or empty text when there is none.
   std::string ReadSettings() const;
   std::string SettingsPath() const;
+  // Puts a folder where the settings file belongs, so that it can be neither read nor written.
+  void BlockSettings() const;
 
   // Copies the stand-in to `relative` under the root, creating its folders.
   void PlaceProgram(const std::string& relative) const;
