@@ -1,6 +1,7 @@
 // World building, menu start-up and the shared checks of the end-to-end cases.
 #include "tests/e2e/menu_fixture.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <regex>
 #include <sstream>
@@ -68,10 +69,16 @@ std::string ReadIni(const std::string& section, const std::string& key) {
   return value;
 }
 
-}  // namespace
-
+// The maker's redirect address for a target id, with any host.
 std::string RedirectPattern(const std::string& targetId) {
   return "http://[^/\\s\"]+/familytree/redirect\\?target_id=" + targetId + "&prod_id=70994";
+}
+
+}  // namespace
+
+std::string NotFoundText(const std::string& displayName) {
+  return "Cannot locate the " + displayName + " executable file.  Please reinstall Kinloom" + kReg +
+         " to ensure correct operation.";
 }
 
 MenuTest::MenuTest()
@@ -188,6 +195,18 @@ void MenuTest::ExpectBox(const BoxView& box, const std::string& caption, const s
   std::vector<std::pair<std::string, int>> shown;
   for (const BoxButton& button : box.buttons) shown.emplace_back(button.caption, button.id);
   EXPECT_EQ(shown, buttons) << "buttons left to right as caption and id";
+}
+
+void MenuTest::ExpectNoBrowserBox(const BoxView& box, const std::string& targetId) {
+  const std::string lead = std::string("Kinloom") + kReg +
+                           " was unable to locate an association for .HTML files on this "
+                           "system.  To access the web page, launch your browser and open ";
+  EXPECT_EQ(box.text.rfind(lead, 0), 0u) << Printable(box.text);
+  EXPECT_TRUE(std::regex_match(box.text.substr(std::min(lead.size(), box.text.size())),
+                               std::regex(RedirectPattern(targetId))))
+      << "the address after \"open \" is not the one for " << targetId << ": "
+      << Printable(box.text);
+  ExpectBox(box, "Error", box.text, {{"OK", kIdOk}});
 }
 
 void MenuTest::Answer(const BoxView& box, int buttonId) {

@@ -50,6 +50,9 @@ class MenuTest : public ::testing::Test {
   // Checks caption, exact text, and buttons (captions and ids) of `box`.
   void ExpectBox(const BoxView& box, const std::string& caption, const std::string& text,
                  const std::vector<std::pair<std::string, int>>& buttons);
+  // The error box for a web address that cannot be opened, naming the redirect address of
+  // `targetId`, with its one OK button.
+  void ExpectNoBrowserBox(const BoxView& box, const std::string& targetId);
   void Answer(const BoxView& box, int buttonId);
   void AnswerByKey(const BoxView& box, WORD virtualKey);
 
@@ -81,7 +84,7 @@ class MenuTest : public ::testing::Test {
   std::string writtenSettings_;
 };
 
-// The address that the browser would open, as it appears after "open " in the no-browser box.
-std::string RedirectPattern(const std::string& targetId);
+// The error text for a program that cannot be located, by its display name.
+std::string NotFoundText(const std::string& displayName);
 
 }  // namespace kinloom::e2e

@@ -78,15 +78,6 @@ BoxView ReadBox(HWND box) {
   return view;
 }
 
-std::string ButtonCaptions(const BoxView& box) {
-  std::string captions;
-  for (const BoxButton& button : box.buttons) {
-    if (!captions.empty()) captions += '|';
-    captions += button.caption;
-  }
-  return captions;
-}
-
 const BoxButton* ButtonWithId(const BoxView& box, int id) {
   for (const BoxButton& button : box.buttons) {
     if (button.id == id) return &button;

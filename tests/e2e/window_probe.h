@@ -39,8 +39,6 @@ struct BoxView {
 };
 
 BoxView ReadBox(HWND box);
-// The captions in order, joined by "|", for compact comparisons ("OK|Cancel").
-std::string ButtonCaptions(const BoxView& box);
 const BoxButton* ButtonWithId(const BoxView& box, int id);
 
 // Visible text with control characters and bytes above 0x7E escaped, for failure messages.
