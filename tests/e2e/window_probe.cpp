@@ -18,22 +18,34 @@ std::string ClassOf(HWND window) {
   return name;
 }
 
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+// Enumeration callbacks are stdcall on 32-bit Windows, which lambdas cannot be.
+BOOL CALLBACK CollectShown(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (IsWindowVisible(window) && (search->processId == 0 || owner == search->processId)) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM data) {
+  reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> ShownWindows(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    std::vector<HWND> found;
-  } search{processId, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* search = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (IsWindowVisible(window) && (search->processId == 0 || owner == search->processId)) {
-          search->found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{processId, {}};
+  EnumWindows(CollectShown, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -51,13 +63,7 @@ BoxView ReadBox(HWND box) {
   view.window = box;
   view.caption = WindowText(box);
   std::vector<HWND> children;
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM data) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
+  EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&children));
   for (HWND child : children) {
     const std::string kind = ClassOf(child);
     const LONG style = GetWindowLongA(child, GWL_STYLE);
