@@ -1,0 +1,77 @@
+// Where the message box puts its icon, text and buttons, measured with its font.
+#include "platform/win32/message_box_layout.h"
+
+#include <algorithm>
+
+namespace kinloom {
+
+namespace {
+
+constexpr int kMargin = 12;
+constexpr int kIconSize = 32;
+constexpr int kIconGap = 12;
+constexpr int kButtonGap = 6;
+constexpr int kTextToButtons = 16;
+constexpr int kCaptionPadding = 16;  // each side of a button's caption
+// The standard push button: 50 x 14 dialog units, 75 x 23 pixels at the usual font.
+constexpr int kMinButtonWidth = 75;
+constexpr int kMinButtonHeight = 23;
+
+// Horizontal and vertical dialog base units of the font selected into `dc`.
+SIZE DialogBaseUnits(HDC dc) {
+  static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  SIZE extent{};
+  GetTextExtentPoint32A(dc, kAlphabet, 52, &extent);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  return {(extent.cx / 26 + 1) / 2, metrics.tmHeight};
+}
+
+SIZE MeasureText(HDC dc, const std::string& text, int maxWidth) {
+  RECT r{0, 0, maxWidth, 0};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | kMessageTextFormat);
+  return {r.right, r.bottom};
+}
+
+int CaptionWidth(HDC dc, const std::string& caption) {
+  RECT r{0, 0, 0, 0};
+  // Without DT_NOPREFIX: the '&' of an accelerator takes no room.
+  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  return r.right;
+}
+
+}  // namespace
+
+MessageBoxLayout LayOutMessageBox(const MessageBoxModel& box, HFONT font, int maxTextWidth) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  const SIZE units = DialogBaseUnits(dc);
+  const SIZE text = MeasureText(dc, box.text, maxTextWidth);
+  int buttonWidth = std::max(kMinButtonWidth, MulDiv(50, units.cx, 4));
+  for (const MessageButton& button : box.buttons) {
+    buttonWidth = std::max(buttonWidth, CaptionWidth(dc, button.caption) + 2 * kCaptionPadding);
+  }
+  const int buttonHeight = std::max(kMinButtonHeight, MulDiv(14, units.cy, 8));
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+
+  MessageBoxLayout layout;
+  layout.icon = {kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize};
+  const int textLeft = layout.icon.right + kIconGap;
+  // A short text sits level with the middle of the icon.
+  const int textTop = kMargin + std::max<LONG>(0, (kIconSize - text.cy) / 2);
+  layout.text = {textLeft, textTop, textLeft + text.cx, textTop + text.cy};
+
+  const int count = static_cast<int>(box.buttons.size());
+  const int rowWidth = count * buttonWidth + std::max(0, count - 1) * kButtonGap;
+  layout.client.cx = std::max<LONG>(layout.text.right + kMargin, rowWidth + 2 * kMargin);
+  const int rowTop = std::max(layout.icon.bottom, layout.text.bottom) + kTextToButtons;
+  int left = (layout.client.cx - rowWidth) / 2;
+  for (int i = 0; i < count; ++i, left += buttonWidth + kButtonGap) {
+    layout.buttons.push_back({left, rowTop, left + buttonWidth, rowTop + buttonHeight});
+  }
+  layout.client.cy = rowTop + (count > 0 ? buttonHeight : 0) + kMargin;
+  return layout;
+}
+
+}  // namespace kinloom

@@ -1,0 +1,53 @@
+// The Win32 side of one toolkit window: a top-level window that paints the window's pictures
+// and turns its messages into the window's portable events.
+#pragma once
+
+#include "platform/toolkit/backend.h"
+#include "platform/toolkit/window.h"
+#include "platform/win32/window_base.h"
+
+namespace kinloom {
+
+class ToolkitWindow final : public WindowBase, public NativeWindow {
+ public:
+  static constexpr const char* kClassName = "KinloomWindow";
+  // Dialog frames show no icon in their title bar, so their class has none.
+  static constexpr const char* kDialogClassName = "KinloomDialog";
+
+  // Creates the hidden window and its controls. The class must be registered.
+  explicit ToolkitWindow(Window& model);
+  ~ToolkitWindow() override;
+
+  void Show() override;
+  void Hide() override;
+  Point Position() const override;
+  void MoveTo(Point p) override;
+  void Invalidate(const Rect& clientArea) override;
+  void ControlChanged(Control& control) override;
+  void CapturePointer() override;
+  void ReleasePointer() override;
+
+  bool OnDialogKey(WPARAM key) override;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnUncaughtError(const std::string& text) override;
+
+ private:
+  void OnPaint();
+  void OnActivate(WPARAM wParam);
+  void OnCommand(WPARAM wParam);
+  LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
+  LRESULT OnControlColour(HDC dc);
+  LRESULT DefaultButtonId() const;
+  void CentreOnScreen();
+
+  Window& model_;
+  Bitmap buffer_;  // the client area, composed before each blit so nothing flickers
+  HFONT font_ = nullptr;
+  HBRUSH background_ = nullptr;
+  HWND savedFocus_ = nullptr;
+  bool shown_ = false;
+};
+
+}  // namespace kinloom

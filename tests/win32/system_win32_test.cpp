@@ -1,0 +1,240 @@
+// The Win32 system adapter against the real profile, registry, file, shell and window calls.
+#include "platform/win32/system_win32.h"
+
+#include "platform/win32/win_api.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kinloom {
+namespace {
+
+std::string WindowsFolder() {
+  char buffer[MAX_PATH];
+  UINT length = GetWindowsDirectoryA(buffer, MAX_PATH);
+  return std::string(buffer, length) + "\\";
+}
+
+std::string TempFolder() {
+  char buffer[MAX_PATH];
+  DWORD length = GetTempPathA(MAX_PATH, buffer);
+  return std::string(buffer, length);  // ends in a backslash
+}
+
+void WriteTextFile(const std::string& path, const std::string& content) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+  DWORD written = 0;
+  ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::string ReadTextFile(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string content(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file, &content[0], static_cast<DWORD>(content.size()), &read, nullptr);
+  CloseHandle(file);
+  return content;
+}
+
+class ProfileTest : public testing::Test {
+ protected:
+  void SetUp() override { DeleteFileA(path_.c_str()); }
+  void TearDown() override { DeleteFileA(path_.c_str()); }
+
+  const std::string file_ = "KinloomAdapterTest.ini";
+  const std::string path_ = WindowsFolder() + file_;
+  SystemWin32 system_;
+};
+
+TEST_F(ProfileTest, BareNameLivesInTheWindowsFolderAndWritesKeepTheRest) {
+  WriteTextFile(path_, "; kept comment\r\n[Other]\r\nKeep=yes\r\n[Kin7s]\r\nKinDir=C:\\Suite\r\n");
+  ASSERT_TRUE(system_.WriteProfileString(file_, "Kin7s", "Reminder", "0"));
+
+  EXPECT_EQ(system_.ReadProfileString(file_, "kin7S", "reminder", "x"), "0");
+  EXPECT_EQ(system_.ReadProfileString(file_, "Kin7s", "KinDir", "na"), "C:\\Suite");
+  EXPECT_EQ(system_.ReadProfileString(file_, "Other", "Keep", "na"), "yes");
+  EXPECT_NE(ReadTextFile(path_).find("; kept comment"), std::string::npos);
+}
+
+TEST_F(ProfileTest, AbsentGivesTheFallbackAndEmptyGivesEmptyText) {
+  EXPECT_EQ(system_.ReadProfileString(file_, "Kin7s", "KinDir", "na"), "na");  // no file yet
+  WriteTextFile(path_, "[Kin7s]\r\nKinDir=\r\n");
+  EXPECT_EQ(system_.ReadProfileString(file_, "Kin7s", "KinDir", "na"), "");
+  EXPECT_EQ(system_.ReadProfileString(file_, "Kin7s", "CDPath", "na"), "na");
+  EXPECT_EQ(system_.ReadProfileString(file_, "Elsewhere", "KinDir", "na"), "na");
+}
+
+TEST_F(ProfileTest, FirstWriteCreatesTheFile) {
+  ASSERT_TRUE(system_.WriteProfileString(file_, "Kin7s", "Reminder", "1"));
+  EXPECT_EQ(system_.ReadProfileString(file_, "Kin7s", "Reminder", ""), "1");
+  EXPECT_NE(ReadTextFile(path_).find("Reminder=1"), std::string::npos);
+}
+
+TEST_F(ProfileTest, LongValuesAreCutAt2047Bytes) {
+  std::string value(3000, 'a');
+  value[2046] = 'b';
+  value[2047] = 'c';
+  WriteTextFile(path_, "[Kin7s]\r\nKinDir=" + value + "\r\n");
+  std::string read = system_.ReadProfileString(file_, "Kin7s", "KinDir", "na");
+  ASSERT_EQ(read.size(), 2047u);
+  EXPECT_EQ(read.back(), 'b');
+}
+
+TEST_F(ProfileTest, WriteReportsFailureWhenTheFileCannotBeWritten) {
+  // As root nothing but a folder in the file's place stops the profile service.
+  const std::string blocked = "KinloomBlockedTest.ini";
+  const std::string blockedPath = WindowsFolder() + blocked;
+  ASSERT_TRUE(CreateDirectoryA(blockedPath.c_str(), nullptr) ||
+              GetLastError() == ERROR_ALREADY_EXISTS);
+  EXPECT_FALSE(system_.WriteProfileString(blocked, "Kin7s", "Reminder", "0"));
+  RemoveDirectoryA(blockedPath.c_str());
+}
+
+// Keys are made by the test itself, so they sit in the registry view this build reads.
+class RegistryTest : public testing::Test {
+ protected:
+  static constexpr const char* kRoot = "Software\\KinloomAdapterTest";
+
+  void SetUp() override {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kRoot);
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRoot, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key_, nullptr),
+              ERROR_SUCCESS);
+  }
+  void TearDown() override {
+    RegCloseKey(key_);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kRoot);
+  }
+  void SetValue(const char* name, DWORD type, const std::string& bytes) {
+    ASSERT_EQ(RegSetValueExA(key_, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                             static_cast<DWORD>(bytes.size())),
+              ERROR_SUCCESS);
+  }
+
+  HKEY key_ = nullptr;
+  SystemWin32 system_;
+};
+
+TEST_F(RegistryTest, EveryOutcomeOfOneLookup) {
+  SetValue("Text", REG_SZ, std::string("E:\\Viewer\0", 10));
+  SetValue("EmptyText", REG_SZ, std::string("\0", 1));
+  SetValue("Expand", REG_EXPAND_SZ, std::string("%WINDIR%\\Viewer\0", 16));
+  SetValue("EmbeddedNul", REG_SZ, std::string("C:\\A\0C:\\B\0", 10));
+  SetValue("NoFinalNul", REG_SZ, "C:\\Bare");
+  SetValue("Number", REG_DWORD, std::string("\x05\0\0\0", 4));
+  SetValue("Binary", REG_BINARY, "\x01\x02");
+  SetValue("ZeroLength", REG_BINARY, "");
+
+  struct Row {
+    const char* keyPath;
+    const char* value;
+    RegistryOutcome outcome;
+    const char* text;
+  };
+  const Row rows[] = {
+      {"Software\\KinloomAdapterTest\\Absent", "InstallDir", RegistryOutcome::kCannotOpen, ""},
+      {"Software\\KinloomAdapterTest", "Missing", RegistryOutcome::kEmpty, ""},
+      {"Software\\KinloomAdapterTest", "ZeroLength", RegistryOutcome::kEmpty, ""},
+      {"Software\\KinloomAdapterTest", "Text", RegistryOutcome::kText, "E:\\Viewer"},
+      {"\\Software\\KinloomAdapterTest", "Text", RegistryOutcome::kText, "E:\\Viewer"},
+      {"Software\\KinloomAdapterTest", "EmptyText", RegistryOutcome::kText, ""},
+      {"Software\\KinloomAdapterTest", "Expand", RegistryOutcome::kText, "%WINDIR%\\Viewer"},
+      {"Software\\KinloomAdapterTest", "EmbeddedNul", RegistryOutcome::kText, "C:\\A"},
+      {"Software\\KinloomAdapterTest", "NoFinalNul", RegistryOutcome::kText, "C:\\Bare"},
+      {"Software\\KinloomAdapterTest", "Number", RegistryOutcome::kOtherType, ""},
+      {"Software\\KinloomAdapterTest", "Binary", RegistryOutcome::kOtherType, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.keyPath) + " / " + row.value);
+    RegistryValue found = system_.ReadMachineString(row.keyPath, row.value);
+    EXPECT_EQ(found.outcome, row.outcome);
+    EXPECT_EQ(found.text, row.text);
+  }
+}
+
+class FileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    WriteTextFile(file_, "x");
+  }
+  void TearDown() override {
+    DeleteFileA(file_.c_str());
+    RemoveDirectoryA((folder_ + "\\Sub").c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+
+  const std::string folder_ = TempFolder() + "KinloomFileTest";
+  const std::string file_ = folder_ + "\\Tree7s.exe";
+  SystemWin32 system_;
+};
+
+TEST_F(FileTest, ExistenceTellsFilesFromFolders) {
+  ASSERT_TRUE(CreateDirectoryA((folder_ + "\\Sub").c_str(), nullptr));
+  struct Row {
+    std::string path;
+    bool file;
+    bool folder;
+  };
+  const Row rows[] = {
+      {file_, true, false},
+      {folder_ + "\\tree7S.EXE", true, false},
+      {folder_ + "\\Sub", false, true},
+      {folder_, false, true},
+      {folder_ + "\\Missing.exe", false, false},
+      {folder_ + "\\*.exe", false, false},
+      {folder_ + "\\Tree7s.ex?", false, false},
+      {"", false, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.path);
+    EXPECT_EQ(system_.FileExists(row.path), row.file);
+    EXPECT_EQ(system_.FolderExists(row.path), row.folder);
+  }
+}
+
+TEST_F(FileTest, CurrentFolderChangesAndAFailedChangeLeavesItAlone) {
+  const std::string before = system_.CurrentFolder();
+  std::string error;
+  ASSERT_TRUE(system_.SetCurrentFolder(folder_, error)) << error;
+  EXPECT_EQ(system_.CurrentFolder(), folder_);
+
+  EXPECT_FALSE(system_.SetCurrentFolder(folder_ + "\\Missing", error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(system_.CurrentFolder(), folder_);
+
+  ASSERT_TRUE(system_.SetCurrentFolder(before, error)) << error;
+}
+
+TEST(ShellTest, CodesForAMissingAndAnExistingProgram) {
+  SystemWin32 system;
+  EXPECT_EQ(system.ShellOpen(TempFolder() + "KinloomNoSuchProgram.exe", "", ""), 2u);
+  char cmd[MAX_PATH];
+  GetSystemDirectoryA(cmd, MAX_PATH);
+  EXPECT_GT(system.ShellOpen(std::string(cmd) + "\\cmd.exe", "/c exit", ""), 32u);
+}
+
+TEST(DisplayTest, TrueColourDisplayHasNoColourTable) {
+  // The test display runs at 24 bits per pixel.
+  EXPECT_EQ(SystemWin32().DisplayColorCount(), -1);
+}
+
+TEST(ForegroundTest, FindsAWindowByItsExactTitleOnly) {
+  HWND window = CreateWindowA("STATIC", "Kinloom Foreground Probe", WS_OVERLAPPEDWINDOW, 0, 0, 200,
+                              100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(window, nullptr);
+  SystemWin32 system;
+  EXPECT_TRUE(system.BringWindowToForeground("Kinloom Foreground Probe"));
+  EXPECT_FALSE(system.BringWindowToForeground("kinloom foreground probe"));
+  EXPECT_FALSE(system.BringWindowToForeground("Kinloom Foreground"));
+  DestroyWindow(window);
+}
+
+}  // namespace
+}  // namespace kinloom

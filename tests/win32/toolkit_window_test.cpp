@@ -1,0 +1,321 @@
+// Toolkit windows on the Win32 backend under Wine: titles, sizes and borders, painting, pointer
+// messages, modal runs, activation, closing and the exception barrier.
+#include "platform/win32/toolkit_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/error.h"
+#include "platform/toolkit/application.h"
+#include "platform/win32/win32_backend.h"
+#include "tests/win32/window_probe.h"
+
+namespace kinloom {
+namespace {
+
+constexpr std::uint32_t kRed = 0xFF0000;
+constexpr std::uint32_t kGreen = 0x00FF00;
+constexpr std::uint32_t kBlue = 0x0000FF;
+constexpr std::uint32_t kDark = 0x202020;
+
+HWND HandleOf(const Window& window) {
+  return static_cast<ToolkitWindow*>(window.Native())->Handle();
+}
+
+// A hotspot screen in miniature: one picture, red above green, on a dark window.
+class PictureForm : public Window {
+ public:
+  PictureForm() {
+    title = "Kinloom Probe Menu";
+    clientWidth = 320;
+    clientHeight = 200;
+    minimizeBox = true;
+    colour = kDark;
+    picture.SetBounds(10, 20, 60, 40);
+    Bitmap image(60, 40, kRed);
+    image.FillRect({0, 20, 60, 40}, kGreen);
+    picture.SetImage(image);
+    picture.OnMouseDown = [this](Picture&, MouseButton) {
+      events.push_back(GetCapture() == HandleOf(*this) ? "down+capture" : "down");
+    };
+    picture.OnMouseUp = [this](Picture&, MouseButton) { events.push_back("up"); };
+    picture.OnClick = [this](Picture&) {
+      events.push_back("click");
+      if (failOnClick) throw Error("Unable to write to Brindle.ini");
+    };
+    OnClose = [this] { ++closes; };
+    OnActivate = [this] {
+      activations.push_back(IsWindowVisible(HandleOf(*this)) &&
+                            GetActiveWindow() == HandleOf(*this));
+      if (onActivate) onActivate();
+    };
+    Add(picture);
+  }
+
+  Picture picture;
+  std::vector<std::string> events;
+  std::vector<bool> activations;
+  std::function<void()> onActivate;
+  bool failOnClick = false;
+  int closes = 0;
+};
+
+// A dialog in miniature: default and cancel buttons and a check box.
+class ButtonForm : public Window {
+ public:
+  ButtonForm() {
+    title = "Kinloom Probe Dialog";
+    border = BorderStyle::kDialog;
+    centredOnFirstShow = true;
+    clientWidth = 240;
+    clientHeight = 100;
+    ok.caption = "OK";
+    ok.id = 1;
+    ok.isDefault = true;
+    ok.tabOrder = 0;
+    ok.SetBounds(150, 8, 75, 25);
+    ok.OnClick = [this] { SetModalResult(1); };
+    cancel.caption = "Cancel";
+    cancel.id = 2;
+    cancel.isCancel = true;
+    cancel.tabOrder = 1;
+    cancel.SetBounds(150, 37, 75, 25);
+    cancel.OnClick = [this] { SetModalResult(2); };
+    check.caption = "Do not show this reminder again";
+    check.id = 101;
+    check.tabOrder = 2;
+    check.SetBounds(8, 70, 220, 17);
+    Add(ok);
+    Add(check);
+    Add(cancel);
+  }
+
+  PushButton ok;
+  PushButton cancel;
+  CheckBox check;
+};
+
+class ToolkitWindowTest : public testing::Test {
+ protected:
+  ToolkitWindowTest() : application_(backend_) {
+    application_.title = "Kinloom Probe";
+    application_.CreateForm(main_);
+    application_.CreateForm(dialog_);
+  }
+
+  // Sends `message` at client point `p` of the main window, as the mouse would.
+  void Mouse(UINT message, POINT p) {
+    SendMessageA(HandleOf(*main_), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+                 MAKELPARAM(p.x, p.y));
+  }
+
+  COLORREF ScreenPixel(const Window& window, POINT p) {
+    ClientToScreen(HandleOf(window), &p);
+    HDC screen = GetDC(nullptr);
+    COLORREF colour = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+  }
+
+  Win32Backend backend_;
+  Application application_;
+  PictureForm* main_ = nullptr;
+  ButtonForm* dialog_ = nullptr;
+};
+
+TEST_F(ToolkitWindowTest, WindowsHaveTheirTitlesClientSizesAndBorders) {
+  struct Row {
+    const Window* window;
+    LONG present;
+    LONG absent;
+    LONG exPresent;
+  };
+  const Row rows[] = {
+      {main_, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_MAXIMIZEBOX | WS_THICKFRAME, 0},
+      {dialog_, WS_CAPTION | WS_SYSMENU, WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME,
+       WS_EX_DLGMODALFRAME},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.window->title);
+    HWND hwnd = HandleOf(*row.window);
+    EXPECT_EQ(WindowText(hwnd), row.window->title);
+    const SIZE client = ClientSize(hwnd);
+    EXPECT_EQ(client.cx, row.window->clientWidth);
+    EXPECT_EQ(client.cy, row.window->clientHeight);
+    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    EXPECT_EQ(style & row.present, row.present);
+    EXPECT_EQ(style & row.absent, 0);
+    EXPECT_EQ(GetWindowLongA(hwnd, GWL_EXSTYLE) & row.exPresent, row.exPresent);
+    EXPECT_FALSE(IsWindowVisible(hwnd));  // created hidden
+  }
+}
+
+TEST_F(ToolkitWindowTest, ChildrenAreStandardControlsInTabOrder) {
+  const std::vector<ChildInfo> children = Children(HandleOf(*dialog_));
+  ASSERT_EQ(children.size(), 3u);
+  EXPECT_EQ(children[0].text, "OK");
+  EXPECT_EQ(children[0].id, 1);
+  EXPECT_EQ(children[0].style & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(children[1].text, "Cancel");
+  EXPECT_EQ(children[1].id, 2);
+  EXPECT_EQ(children[2].text, "Do not show this reminder again");
+  EXPECT_EQ(children[2].style & BS_TYPEMASK, BS_AUTOCHECKBOX);
+  for (const ChildInfo& child : children) {
+    SCOPED_TRACE(child.text);
+    EXPECT_EQ(child.className, "Button");
+    EXPECT_TRUE(child.style & WS_TABSTOP);
+  }
+}
+
+TEST_F(ToolkitWindowTest, PaintsPicturesAndRepaintsWhatChanged) {
+  main_->Show();
+  UpdateWindow(HandleOf(*main_));
+  const auto showsAt = [&](POINT p, std::uint32_t rgb) {
+    const COLORREF expected = RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    return WaitUntil([&] { return ScreenPixel(*main_, p) == expected; });
+  };
+  EXPECT_TRUE(showsAt({15, 25}, kRed));    // top half of the picture: rows are not flipped
+  EXPECT_TRUE(showsAt({15, 55}, kGreen));  // bottom half
+  EXPECT_TRUE(showsAt({5, 5}, kDark));     // window colour where no picture lies
+  EXPECT_TRUE(showsAt({300, 190}, kDark));
+
+  // A frame change repaints only the picture's rectangle, through the window's invalidation.
+  Bitmap blue(60, 40, kBlue);
+  main_->picture.CopyRect({0, 0}, blue, {0, 0, 30, 40});
+  UpdateWindow(HandleOf(*main_));
+  EXPECT_TRUE(showsAt({15, 25}, kBlue));
+  EXPECT_TRUE(showsAt({15, 55}, kBlue));
+  EXPECT_TRUE(showsAt({50, 55}, kGreen));
+}
+
+TEST_F(ToolkitWindowTest, MouseMessagesBecomePointerEvents) {
+  main_->Show();
+  const POINT inside{20, 30};
+  Mouse(WM_LBUTTONDOWN, inside);
+  Mouse(WM_LBUTTONUP, inside);
+  EXPECT_EQ(main_->events, (std::vector<std::string>{"down+capture", "click", "up"}));
+  EXPECT_EQ(GetCapture(), nullptr);
+
+  // The second press of a double click presses without clicking.
+  main_->events.clear();
+  Mouse(WM_LBUTTONDBLCLK, inside);
+  Mouse(WM_LBUTTONUP, inside);
+  EXPECT_EQ(main_->events, (std::vector<std::string>{"down+capture", "up"}));
+
+  // Released outside the picture, even left of the window: no click, and the release still
+  // reaches the pressed picture.
+  main_->events.clear();
+  Mouse(WM_LBUTTONDOWN, inside);
+  Mouse(WM_LBUTTONUP, {-5, 30});
+  EXPECT_EQ(main_->events, (std::vector<std::string>{"down+capture", "up"}));
+
+  main_->events.clear();
+  Mouse(WM_RBUTTONDOWN, inside);
+  Mouse(WM_RBUTTONUP, inside);
+  EXPECT_EQ(main_->events, (std::vector<std::string>{"down", "up"}));
+}
+
+TEST_F(ToolkitWindowTest, ModalRunsEndByButtonsKeysAndCloseBox) {
+  main_->Show();
+  struct Row {
+    const char* what;
+    std::function<void(HWND)> answer;
+    int result;
+  };
+  const Row rows[] = {
+      {"Enter", [](HWND hwnd) { PostKey(hwnd, VK_RETURN); }, 1},
+      {"Escape", [](HWND hwnd) { PostKey(hwnd, VK_ESCAPE); }, 2},
+      {"close box", [](HWND hwnd) { PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); }, 2},
+      {"Tab to Cancel, Enter",
+       [](HWND hwnd) {
+         PostKey(hwnd, VK_TAB);
+         WaitUntil([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 2); });
+         PostKey(hwnd, VK_RETURN);
+       },
+       2},
+      {"check box, then OK",
+       [](HWND hwnd) {
+         PostMessageA(GetDlgItem(hwnd, 101), BM_CLICK, 0, 0);
+         PostMessageA(GetDlgItem(hwnd, 1), BM_CLICK, 0, 0);
+       },
+       1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    bool mainDisabled = false;
+    int result = 0;
+    {
+      Aside aside([&] {
+        HWND hwnd = WaitForWindow(dialog_->title);
+        if (!hwnd) return;
+        mainDisabled = !IsWindowEnabled(HandleOf(*main_));
+        row.answer(hwnd);
+      });
+      result = application_.ShowModal(*dialog_);
+    }
+    EXPECT_EQ(result, row.result);
+    EXPECT_TRUE(mainDisabled);
+    EXPECT_TRUE(IsWindowEnabled(HandleOf(*main_)));
+    EXPECT_FALSE(IsWindowVisible(HandleOf(*dialog_)));
+  }
+  EXPECT_TRUE(dialog_->check.checked);
+}
+
+TEST_F(ToolkitWindowTest, FirstActivationComesAfterShowingAndCanRunAModalBox) {
+  int boxResult = 0;
+  main_->onActivate = [&] {
+    main_->onActivate = nullptr;
+    boxResult =
+        application_.ShowMessageBox(BuildMessageBox("Welcome probe", kMsgInformation, kMbOk));
+    main_->Close();
+  };
+  Aside aside([] {
+    if (HWND box = WaitForWindow("Information")) PostKey(box, VK_RETURN);
+  });
+  application_.Run();
+  ASSERT_FALSE(main_->activations.empty());
+  EXPECT_TRUE(main_->activations.front());  // visible and active when the handler ran
+  EXPECT_EQ(boxResult, kResultOk);
+  EXPECT_EQ(main_->closes, 1);
+}
+
+TEST_F(ToolkitWindowTest, HandlerErrorsAreReportedAndTheProgramCarriesOn) {
+  main_->failOnClick = true;
+  std::string reported;
+  Aside aside([&] {
+    HWND hwnd = WaitForWindow(main_->title);
+    if (!hwnd) return;
+    PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
+    PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(20, 30));
+    HWND report = WaitForWindow(application_.title);
+    if (!report) return;
+    for (const ChildInfo& child : Children(report)) {
+      if (child.className == "Static" && !child.text.empty()) reported = child.text;
+    }
+    PostKey(report, VK_RETURN);
+    WaitUntil([report] { return !IsWindow(report); });
+    PostMessageA(hwnd, WM_CLOSE, 0, 0);
+  });
+  application_.Run();
+  EXPECT_EQ(reported, "Unable to write to Brindle.ini.");
+  EXPECT_EQ(main_->closes, 1);
+  EXPECT_EQ(main_->events.back(), "up");  // the release ran after the failed click
+}
+
+TEST(ArtResourceTest, LoadsEmbeddedPicturesByAssetName) {
+  Win32Backend backend;
+  const Bitmap background = backend.LoadArt("main-artMainBackground");
+  EXPECT_EQ(background.Width(), 632);
+  EXPECT_EQ(background.Height(), 453);
+  EXPECT_EQ(background.SourceBitsPerPixel(), 8);
+  const Bitmap welcome = backend.LoadArt("welcome-artTutorial");
+  EXPECT_EQ(welcome.Width(), 139);
+  EXPECT_EQ(welcome.Height(), 103);
+  EXPECT_EQ(welcome.SourceBitsPerPixel(), 24);
+  EXPECT_THROW(backend.LoadArt("main-artMissing"), Error);
+}
+
+}  // namespace
+}  // namespace kinloom
