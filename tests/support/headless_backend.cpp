@@ -5,7 +5,8 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <map>
+#include <sstream>
 #include <utility>
 
 #include "platform/error.h"
@@ -20,6 +21,21 @@ namespace {
 
 void Remove(std::vector<HeadlessWindow*>& list, HeadlessWindow* native) {
   list.erase(std::remove(list.begin(), list.end(), native), list.end());
+}
+
+// Every test builds all six windows; decoding the art once per process keeps the suite quick.
+const Bitmap& DecodedArtFile(const std::string& name) {
+  static std::map<std::string, Bitmap> decoded;
+  auto found = decoded.find(name);
+  if (found != decoded.end()) return found->second;
+  const std::string path = std::string(KINLOOM_ART_DIR) + "/" + name + ".bmp";
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw Error("Cannot load the picture " + name);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  const std::string data = bytes.str();
+  Bitmap bitmap = DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
+  return decoded.emplace(name, std::move(bitmap)).first->second;
 }
 
 }  // namespace
@@ -133,12 +149,7 @@ void HeadlessBackend::ShowErrorReport(const std::string& caption, const std::str
 Bitmap HeadlessBackend::LoadArt(const std::string& name) {
   auto found = art_.find(name);
   if (found != art_.end()) return found->second;
-  const std::string path = std::string(KINLOOM_ART_DIR) + "/" + name + ".bmp";
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw Error("Cannot load the picture " + name);
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                        std::istreambuf_iterator<char>());
-  return DecodeBmpFile(bytes.data(), bytes.size());
+  return DecodedArtFile(name);
 }
 
 void HeadlessBackend::Then(std::function<void()> step) {

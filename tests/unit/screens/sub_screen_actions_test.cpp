@@ -27,6 +27,11 @@ struct ActionCase {
   std::vector<std::uintptr_t> shellCodes = {};
 };
 
+// Test names carry the case's name, not the bytes of the row.
+void PrintTo(const ActionCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 std::function<void(FakeSystem&)> Files(std::vector<std::string> files) {
   return [files](FakeSystem& system) {
     for (const std::string& file : files) system.AddFile(file);

@@ -69,6 +69,10 @@ struct Ending {
   const char* written;
 };
 
+void PrintTo(const Ending& ending, std::ostream* os) {
+  *os << ending.name;
+}
+
 class WelcomeEndingTest : public ScreensTest, public ::testing::WithParamInterface<Ending> {};
 
 TEST_P(WelcomeEndingTest, LeavesTheReminderFlag) {
