@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 
@@ -195,6 +196,31 @@ void MenuTest::ExpectBox(const BoxView& box, const std::string& caption, const s
   std::vector<std::pair<std::string, int>> shown;
   for (const BoxButton& button : box.buttons) shown.emplace_back(button.caption, button.id);
   EXPECT_EQ(shown, buttons) << "buttons left to right as caption and id";
+  ExpectBoxLayout(box);
+}
+
+// One row of buttons of one width, centred under the text, and the box centred on the screen.
+// The system's own box (the error report) is laid out by the system, so it is left alone.
+void MenuTest::ExpectBoxLayout(const BoxView& box) {
+  if (box.buttons.empty() || ClassOf(box.window) == kSystemBoxClass) return;
+  RECT outer;
+  GetWindowRect(box.window, &outer);
+  const RECT& first = box.buttons.front().rect;
+  const RECT& last = box.buttons.back().rect;
+  for (const BoxButton& button : box.buttons) {
+    EXPECT_EQ(button.rect.right - button.rect.left, first.right - first.left)
+        << button.caption << " differs in width";
+    EXPECT_EQ(button.rect.top, first.top) << button.caption << " is out of the row";
+  }
+  EXPECT_LE(box.textRect.right - box.textRect.left, GetSystemMetrics(SM_CXSCREEN) / 2)
+      << "the text is wider than half the screen";
+  EXPECT_GE(first.top, box.textRect.bottom) << "the buttons are not under the text";
+  EXPECT_LE(std::abs((first.left - outer.left) - (outer.right - last.right)), 2)
+      << "the row of buttons is not centred";
+  EXPECT_LE(std::abs(outer.left + outer.right - GetSystemMetrics(SM_CXSCREEN)), 1)
+      << "the box is not centred across the screen";
+  EXPECT_LE(std::abs(outer.top + outer.bottom - GetSystemMetrics(SM_CYSCREEN)), 1)
+      << "the box is not centred down the screen";
 }
 
 void MenuTest::ExpectNoBrowserBox(const BoxView& box, const std::string& targetId) {

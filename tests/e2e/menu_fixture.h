@@ -53,6 +53,7 @@ class MenuTest : public ::testing::Test {
   // The error box for a web address that cannot be opened, naming the redirect address of
   // `targetId`, with its one OK button.
   void ExpectNoBrowserBox(const BoxView& box, const std::string& targetId);
+  void ExpectBoxLayout(const BoxView& box);
   void Answer(const BoxView& box, int buttonId);
   void AnswerByKey(const BoxView& box, WORD virtualKey);
 

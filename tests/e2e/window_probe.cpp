@@ -76,6 +76,7 @@ BoxView ReadBox(HWND box) {
         view.hasIcon = true;
       } else if (!WindowText(child).empty()) {
         view.text = WindowText(child);
+        GetWindowRect(child, &view.textRect);
       }
     }
   }

@@ -34,6 +34,7 @@ struct BoxView {
   HWND window = nullptr;
   std::string caption;
   std::string text;
+  RECT textRect = {};  // screen coordinates
   std::vector<BoxButton> buttons;
   bool hasIcon = false;
 };
