@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "tests/e2e/wait_for.h"
+
 namespace kinloom::e2e {
 namespace {
 
@@ -115,8 +117,15 @@ void World::MakeFolder(const std::string& relative) const {
 }
 
 void World::RemoveFile(const std::string& relative) const {
-  std::error_code ignored;
-  fs::remove(At(relative), ignored);
+  // A stand-in that has just journaled may still be running, and a running program's file
+  // cannot be deleted until it has exited.
+  const fs::path target = At(relative);
+  const bool removed = WaitFor([&] {
+    std::error_code ignored;
+    fs::remove(target, ignored);
+    return !fs::exists(target, ignored);
+  });
+  if (!removed) throw std::runtime_error("cannot remove " + target.string());
 }
 
 void World::SetInstallDir(const std::string& key, DWORD type, const std::string& bytes) const {
