@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace kinloom {
 namespace {
@@ -30,6 +31,22 @@ Bitmap::Bitmap(int width, int height, std::uint32_t fill)
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {
   if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+}
+
+Bitmap Bitmap::Deferred(int width, int height, std::function<void(Bitmap&)> fill) {
+  Bitmap bitmap;
+  bitmap.width_ = std::max(width, 0);
+  bitmap.height_ = std::max(height, 0);
+  if (bitmap.width_ == 0 || bitmap.height_ == 0) bitmap.width_ = bitmap.height_ = 0;
+  bitmap.fill_ = std::move(fill);
+  return bitmap;
+}
+
+void Bitmap::RunFill() const {
+  const std::function<void(Bitmap&)> fill = std::move(fill_);
+  fill_ = nullptr;
+  pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0);
+  fill(const_cast<Bitmap&>(*this));
 }
 
 void Bitmap::CopyRect(int dstX, int dstY, const Bitmap& src, const Rect& srcRect) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/toolkit/geometry.h"
@@ -19,11 +20,17 @@ class Bitmap {
   Rect Bounds() const { return {0, 0, width_, height_}; }
   bool IsEmpty() const { return width_ == 0 || height_ == 0; }
 
+  // A bitmap of that size whose pixels `fill` writes when they are first read or written.
+  // Art that is never shown then costs no memory, and art shown later costs its memory later:
+  // fresh memory is what start-up pays for most under Wine. `fill` may throw; the pixels are
+  // then left black and the error goes to whoever touched them.
+  static Bitmap Deferred(int width, int height, std::function<void(Bitmap&)> fill);
+
   // Unchecked access; callers stay inside Bounds().
-  std::uint32_t Pixel(int x, int y) const { return pixels_[Index(x, y)]; }
-  void SetPixel(int x, int y, std::uint32_t colour) { pixels_[Index(x, y)] = colour; }
-  std::uint32_t* Row(int y) { return &pixels_[Index(0, y)]; }
-  const std::uint32_t* Row(int y) const { return &pixels_[Index(0, y)]; }
+  std::uint32_t Pixel(int x, int y) const { return Pixels()[Index(x, y)]; }
+  void SetPixel(int x, int y, std::uint32_t colour) { Pixels()[Index(x, y)] = colour; }
+  std::uint32_t* Row(int y) { return &Pixels()[Index(0, y)]; }
+  const std::uint32_t* Row(int y) const { return &Pixels()[Index(0, y)]; }
 
   // Copies srcRect of src to (dstX, dstY) of this bitmap, pixel for pixel, clipped to both
   // bitmaps. Never allocates: frame changes run this on every mouse event.
@@ -38,6 +45,12 @@ class Bitmap {
   static long CopyRectCount();
 
  private:
+  std::vector<std::uint32_t>& Pixels() const {
+    if (fill_) RunFill();
+    return pixels_;
+  }
+  void RunFill() const;
+
   std::size_t Index(int x, int y) const {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
            static_cast<std::size_t>(x);
@@ -46,7 +59,9 @@ class Bitmap {
   int width_ = 0;
   int height_ = 0;
   int sourceBitsPerPixel_ = 32;
-  std::vector<std::uint32_t> pixels_;
+  // Mutable: filling a deferred bitmap on first use does not change what it shows.
+  mutable std::vector<std::uint32_t> pixels_;
+  mutable std::function<void(Bitmap&)> fill_;
 };
 
 }  // namespace kinloom

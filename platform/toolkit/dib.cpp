@@ -83,20 +83,38 @@ void DecodeRow(const std::uint8_t* in, int width, int bitCount,
   }
 }
 
+// How many bytes each stored row takes, padded to four.
+std::uint64_t Stride(const InfoHeader& h) {
+  return (static_cast<std::uint64_t>(h.width) * h.bitCount + 31) / 32 * 4;
+}
+
+int Height(const InfoHeader& h) {
+  return static_cast<int>(h.height < 0 ? -h.height : h.height);
+}
+
 // `bits` points at the first stored row within a buffer that has `available` bytes from there.
-Bitmap DecodePixels(const InfoHeader& h, const std::vector<std::uint32_t>& palette,
-                    const std::uint8_t* bits, std::uint64_t available) {
-  const int width = static_cast<int>(h.width);
-  const int height = static_cast<int>(h.height < 0 ? -h.height : h.height);
-  const std::uint64_t stride = (static_cast<std::uint64_t>(width) * h.bitCount + 31) / 32 * 4;
-  if (stride * static_cast<std::uint64_t>(height) > available) Malformed("pixel data truncated");
-  Bitmap bitmap(width, height);
-  bitmap.SetSourceBitsPerPixel(h.bitCount);
+void CheckPixelsPresent(const InfoHeader& h, std::uint64_t available) {
+  if (Stride(h) * static_cast<std::uint64_t>(Height(h)) > available) {
+    Malformed("pixel data truncated");
+  }
+}
+
+void FillPixels(const InfoHeader& h, const std::vector<std::uint32_t>& palette,
+                const std::uint8_t* bits, Bitmap& bitmap) {
+  const int height = Height(h);
   for (int stored = 0; stored < height; ++stored) {
     const int y = h.height < 0 ? stored : height - 1 - stored;
-    DecodeRow(bits + stride * static_cast<std::uint64_t>(stored), width, h.bitCount, palette,
-              bitmap.Row(y));
+    DecodeRow(bits + Stride(h) * static_cast<std::uint64_t>(stored), static_cast<int>(h.width),
+              h.bitCount, palette, bitmap.Row(y));
   }
+}
+
+Bitmap DecodePixels(const InfoHeader& h, const std::vector<std::uint32_t>& palette,
+                    const std::uint8_t* bits, std::uint64_t available) {
+  CheckPixelsPresent(h, available);
+  Bitmap bitmap(static_cast<int>(h.width), Height(h));
+  bitmap.SetSourceBitsPerPixel(h.bitCount);
+  FillPixels(h, palette, bits, bitmap);
   return bitmap;
 }
 
@@ -107,6 +125,19 @@ Bitmap DecodeDib(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::uint32_t> palette = ReadPalette(data, size, h);
   const std::uint64_t offset = h.headerSize + std::uint64_t{4} * h.paletteSize;
   return DecodePixels(h, palette, data + offset, size - offset);
+}
+
+Bitmap DecodeDibOnFirstUse(const std::uint8_t* data, std::size_t size) {
+  const InfoHeader h = ReadInfoHeader(data, size);
+  std::vector<std::uint32_t> palette = ReadPalette(data, size, h);
+  const std::uint64_t offset = h.headerSize + std::uint64_t{4} * h.paletteSize;
+  CheckPixelsPresent(h, size - offset);
+  const std::uint8_t* bits = data + offset;
+  Bitmap bitmap = Bitmap::Deferred(
+      static_cast<int>(h.width), Height(h),
+      [h, palette = std::move(palette), bits](Bitmap& b) { FillPixels(h, palette, bits, b); });
+  bitmap.SetSourceBitsPerPixel(h.bitCount);
+  return bitmap;
 }
 
 Bitmap DecodeBmpFile(const std::uint8_t* data, std::size_t size) {

@@ -61,25 +61,33 @@ void ExcludeChildren(HWND parent, HDC dc) {
 
 }  // namespace
 
-ToolkitWindow::ToolkitWindow(Window& model)
-    : model_(model), buffer_(model.clientWidth, model.clientHeight) {
+ToolkitWindow::ToolkitWindow(Window& model) : model_(model), position_(model.Position()) {}
+
+HWND ToolkitWindow::Handle() {
+  if (!Realised()) Realise();
+  return WindowBase::Handle();
+}
+
+void ToolkitWindow::Realise() {
+  buffer_ = Bitmap(model_.clientWidth, model_.clientHeight);
   WindowCreation creation;
-  creation.className = model.border == BorderStyle::kDialog ? kDialogClassName : kClassName;
-  creation.title = model.title;
-  creation.style = StyleFor(model);
-  creation.exStyle = ExStyleFor(model);
-  RECT outer{0, 0, model.clientWidth, model.clientHeight};
+  creation.className = model_.border == BorderStyle::kDialog ? kDialogClassName : kClassName;
+  creation.title = model_.title;
+  creation.style = StyleFor(model_);
+  creation.exStyle = ExStyleFor(model_);
+  RECT outer{0, 0, model_.clientWidth, model_.clientHeight};
   AdjustWindowRectEx(&outer, creation.style, FALSE, creation.exStyle);
-  const Point at = model.Position();
-  creation.bounds = {at.x, at.y, at.x + outer.right - outer.left, at.y + outer.bottom - outer.top};
+  creation.bounds = {position_.x, position_.y, position_.x + outer.right - outer.left,
+                     position_.y + outer.bottom - outer.top};
   Create(creation);
-  font_ = CreateWindowFont(model);
-  background_ = CreateSolidBrush(ToColorRef(model.colour));
-  if (model.border == BorderStyle::kDialog) TrimDialogSystemMenu(Handle());
-  CreateNativeControls(model, Handle(), font_);
+  font_ = CreateWindowFont(model_);
+  background_ = CreateSolidBrush(ToColorRef(model_.colour));
+  if (model_.border == BorderStyle::kDialog) TrimDialogSystemMenu(Handle());
+  CreateNativeControls(model_, Handle(), font_);
 }
 
 ToolkitWindow::~ToolkitWindow() {
+  if (!Realised()) return;
   DestroyNow();  // the children first, while their font still exists
   DeleteObject(font_);
   DeleteObject(background_);
@@ -93,34 +101,38 @@ void ToolkitWindow::Show() {
 }
 
 void ToolkitWindow::Hide() {
-  ShowWindow(Handle(), SW_HIDE);
+  if (Realised()) ShowWindow(Handle(), SW_HIDE);
 }
 
 Point ToolkitWindow::Position() const {
+  if (!Realised()) return position_;
   RECT r;
-  GetWindowRect(Handle(), &r);
+  GetWindowRect(WindowBase::Handle(), &r);
   return {r.left, r.top};
 }
 
 void ToolkitWindow::MoveTo(Point p) {
+  position_ = p;
+  if (!Realised()) return;
   SetWindowPos(Handle(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ToolkitWindow::Invalidate(const Rect& clientArea) {
+  if (!Realised()) return;  // its first paint composes everything
   RECT r{clientArea.left, clientArea.top, clientArea.right, clientArea.bottom};
   InvalidateRect(Handle(), &r, FALSE);
 }
 
 void ToolkitWindow::ControlChanged(Control& control) {
-  UpdateNativeControl(Handle(), control);
+  if (Realised()) UpdateNativeControl(Handle(), control);  // else made from the model later
 }
 
 void ToolkitWindow::CapturePointer() {
-  SetCapture(Handle());
+  if (Realised()) SetCapture(Handle());
 }
 
 void ToolkitWindow::ReleasePointer() {
-  if (GetCapture() == Handle()) ReleaseCapture();
+  if (Realised() && GetCapture() == Handle()) ReleaseCapture();
 }
 
 bool ToolkitWindow::OnDialogKey(WPARAM key) {

@@ -14,9 +14,14 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   // Dialog frames show no icon in their title bar, so their class has none.
   static constexpr const char* kDialogClassName = "KinloomDialog";
 
-  // Creates the hidden window and its controls. The class must be registered.
+  // Makes no native window yet: a hidden window costs its native window, font and client
+  // buffer only once it is first needed (shown, or its handle asked for), which keeps five of
+  // the six start-up windows off the path to the first paint. The class must be registered.
   explicit ToolkitWindow(Window& model);
   ~ToolkitWindow() override;
+
+  // The window's handle, creating the hidden window and its controls first if need be.
+  HWND Handle();
 
   void Show() override;
   void Hide() override;
@@ -41,9 +46,12 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   LRESULT OnControlColour(HDC dc);
   LRESULT DefaultButtonId() const;
   void CentreOnScreen();
+  bool Realised() const { return WindowBase::Handle() != nullptr; }
+  void Realise();
 
   Window& model_;
-  Bitmap buffer_;  // the client area, composed before each blit so nothing flickers
+  Point position_;  // where the window goes while it has no native window yet
+  Bitmap buffer_;   // the client area, composed before each blit so nothing flickers
   HFONT font_ = nullptr;
   HBRUSH background_ = nullptr;
   HWND savedFocus_ = nullptr;

@@ -1,0 +1,138 @@
+// The start-up benchmark: time from CreateProcess to a fully painted main menu, side by side
+// with the floor program, then the program's size and its memory after every screen was shown.
+// Runs inside the Wine prefix; prints its figures. Usage: kinloom_startup_bench [runs per side]
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench/paint_probe.h"
+#include "bench/series.h"
+#include "bench/visit_screens.h"
+#include "tests/e2e/process_counters.h"
+#include "tests/e2e/processes.h"
+#include "tests/e2e/wait_for.h"
+#include "tests/e2e/world.h"
+
+namespace kinloom::bench {
+namespace {
+
+constexpr int kDefaultRuns = 15;
+constexpr DWORD kStartTimeoutMs = 20000;
+constexpr char kFloorTitle[] = "Kinloom start-up floor";
+
+struct Contender {
+  const char* name;
+  std::string exe;
+  const char* title;
+  std::vector<ProbePoint> points;
+  std::vector<double> milliseconds;
+};
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// One start: milliseconds from CreateProcess until every probe point shows its colour, or a
+// negative figure when it never did. The program is closed as a user would close it.
+double TimeOneStart(const Contender& contender, POINT origin, const std::string& folder) {
+  // The previous run's picture must be gone, or it would count as painted at once.
+  if (!e2e::WaitFor([&] { return NonePainted(origin, contender.points); }, 5000)) {
+    std::fprintf(stderr, "warning: the screen still showed the art before starting %s\n",
+                 contender.name);
+  }
+  e2e::StartedProcess process;
+  LARGE_INTEGER start, painted;
+  QueryPerformanceCounter(&start);
+  if (!process.Start(contender.exe, folder)) return -1;
+  HWND window = nullptr;
+  const bool shown = e2e::WaitFor(
+      [&] {
+        window = ShownWindowTitled(contender.title);
+        return window && FullyPainted(window, contender.points);
+      },
+      kStartTimeoutMs);
+  QueryPerformanceCounter(&painted);
+  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+  if (!process.WaitForExit(10000))
+    std::fprintf(stderr, "warning: %s did not end\n", contender.name);
+  return shown ? 1000.0 * Seconds(start, painted) : -1;
+}
+
+std::size_t FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return static_cast<std::size_t>(data.nFileSizeLow);
+}
+
+int Run(int runs) {
+  const std::string art = e2e::WindowsPathOf(KINLOOM_BENCH_ART);
+  const std::string folder = e2e::WindowsPathOf(KINLOOM_BENCH_FOLDER);
+  // No welcome dialog in the way: the reminder is off.
+  WritePrivateProfileStringA("Kin7s", "Reminder", "0", "Brindle.ini");
+
+  const POINT origin = CentredClientOrigin(632, 453);
+  HDC screen = GetDC(nullptr);
+  const COLORREF desktop = GetPixel(screen, origin.x + 4, origin.y + 4);
+  ReleaseDC(nullptr, screen);
+  const e2e::MenuScreen& main = e2e::MainScreen();
+  Contender contenders[] = {{"floor",
+                             e2e::WindowsPathOf(KINLOOM_BENCH_FLOOR),
+                             kFloorTitle,
+                             ProbePointsFor(main, art, false, desktop),
+                             {}},
+                            {"kinloom.exe",
+                             e2e::WindowsPathOf(KINLOOM_BENCH_MENU),
+                             main.title,
+                             ProbePointsFor(main, art, true, desktop),
+                             {}}};
+
+  std::printf(
+      "Start-up, CreateProcess to fully painted (%zu and %zu probe points), %d runs each, "
+      "interleaved, first of each discarded\n",
+      contenders[0].points.size(), contenders[1].points.size(), runs);
+  for (int round = 0; round < runs; ++round) {
+    // Alternating which goes first evens out any advantage of following the other.
+    for (int turn = 0; turn < 2; ++turn) {
+      Contender& contender = contenders[(round + turn) % 2];
+      const double ms = TimeOneStart(contender, origin, folder);
+      if (ms < 0) {
+        std::fprintf(stderr, "%s never showed its picture\n", contender.name);
+        return 1;
+      }
+      if (round > 0) contender.milliseconds.push_back(ms);
+    }
+  }
+  const Summary floor = Summarise(contenders[0].milliseconds);
+  const Summary menu = Summarise(contenders[1].milliseconds);
+  std::printf("%s\n%s\n", Describe(contenders[0].name, floor).c_str(),
+              Describe(contenders[1].name, menu).c_str());
+  std::printf("ratio of medians: %.2f (target at most 1.25)\n", menu.median / floor.median);
+
+  std::printf("kinloom.exe size: %zu bytes; floor: %zu bytes\n", FileSize(contenders[1].exe),
+              FileSize(contenders[0].exe));
+  const e2e::ProcessCounters after = CountersAfterEveryScreen(contenders[1].exe, art, folder);
+  std::printf("kinloom.exe after showing every screen once: %s\n", e2e::Describe(after).c_str());
+  return 0;
+}
+
+}  // namespace
+}  // namespace kinloom::bench
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::atoi(argv[1]) : kinloom::bench::kDefaultRuns;
+  if (runs < 2) {
+    std::fprintf(stderr, "usage: kinloom_startup_bench [runs per side, at least 2]\n");
+    return 2;
+  }
+  try {
+    return kinloom::bench::Run(runs);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "kinloom_startup_bench: %s\n", error.what());
+    return 1;
+  }
+}
