@@ -51,13 +51,15 @@ TEST_F(FamilyTest, FamilyPageHotspotStaysNormalWhilePressed) {
 }
 
 // FLDIR absent: the install question. No does nothing; Yes with disk 2 missing prompts, and
-// Cancel leaves the screen open; Yes with the disk there runs its setup and ends the menu.
+// Cancel leaves the screen open; a disk without its setup is asked for again; Yes with the
+// whole disk there runs its setup and ends the menu.
 TEST_F(FamilyTest, PhotoProgramNotInstalledIsOfferedFromDiskTwo) {
   BuildStandardWorld();
   std::string settings = StandardSettings();
   settings.replace(settings.find("FLDIR="), 0, "Old");  // the key is now OldFLDIR
   WriteSettings(settings);
   world_.RemoveFile("disk\\flet.id");
+  world_.RemoveFile("disk\\flete\\setup.exe");
   HWND main = StartMenu();
   ASSERT_TRUE(main);
   HWND family = OpenSubScreen(main, FamilyScreen());
@@ -84,6 +86,11 @@ TEST_F(FamilyTest, PhotoProgramNotInstalledIsOfferedFromDiskTwo) {
   box = WaitForBox("Confirm");
   world_.PlaceFile("disk\\flet.id", "disk 2");
   Answer(box, kIdOk);
+  box = WaitForBox("Confirm");
+  EXPECT_EQ(box.text, "Please insert Kinloom Disk 2 (Framelet) into drive " + At("disk\\"))
+      << "a disk without its setup program must be asked for again";
+  world_.PlaceProgram("disk\\flete\\setup.exe");
+  AnswerByKey(box, VK_RETURN);
   ExpectMenuEndsWithReminder("0");
   const std::vector<Launch> launches = SettledLaunches();
   ASSERT_EQ(launches.size(), 1u);

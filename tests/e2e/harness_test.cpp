@@ -93,7 +93,7 @@ TEST_F(HarnessTest, PartnerKeysAndSettingsLandWhereTheMenuReadsThem) {
   world_.SetInstallDir(kCensusViewerKey, REG_SZ, std::string("E:\\Viewer") + '\0');
   HKEY key = nullptr;
   ASSERT_EQ(
-      RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCensusViewerKey, 0, KEY_READ | KEY_WOW64_32KEY, &key),
+      RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCensusViewerKey, 0, KEY_READ | kMenuRegistryView, &key),
       ERROR_SUCCESS);
   char value[64] = {};
   DWORD size = sizeof value, type = 0;
@@ -105,7 +105,7 @@ TEST_F(HarnessTest, PartnerKeysAndSettingsLandWhereTheMenuReadsThem) {
   EXPECT_STREQ(value, "E:\\Viewer");
   world_.RemovePartnerKeys();
   EXPECT_NE(
-      RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCensusViewerKey, 0, KEY_READ | KEY_WOW64_32KEY, &key),
+      RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCensusViewerKey, 0, KEY_READ | kMenuRegistryView, &key),
       ERROR_SUCCESS);
 
   world_.WriteSettings("[Other]\r\nA=1\r\n[Kin7s]\r\nKinDir=C:\\Suite\r\n");

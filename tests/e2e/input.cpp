@@ -12,12 +12,16 @@ LONG Normalised(LONG pixel, int extent) {
   return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + extent - 1) / extent);
 }
 
-void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+// Where the pointer was last sent. Buttons carry this position with them: under Wine a late
+// X motion event can move the pointer back between a move and a press sent on its own.
+POINT pointerTarget = {0, 0};
+
+void SendMouse(DWORD flags) {
   INPUT input = {};
   input.type = INPUT_MOUSE;
-  input.mi.dx = dx;
-  input.mi.dy = dy;
-  input.mi.dwFlags = flags;
+  input.mi.dx = Normalised(pointerTarget.x, GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = Normalised(pointerTarget.y, GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &input, sizeof input);
 }
 
@@ -46,9 +50,14 @@ DWORD UpFlag(Button button) {
 }  // namespace
 
 void MovePointer(POINT screen) {
-  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-            Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN)),
-            Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN)));
+  pointerTarget = screen;
+  SendMouse(0);
+  WaitFor(
+      [&] {
+        POINT now;
+        return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+      },
+      1000);
 }
 
 void PressButton(Button button) {

@@ -26,4 +26,10 @@ std::string Describe(const Launch& launch) {
          launch.folder + "]";
 }
 
+std::string Describe(const std::vector<Launch>& launches) {
+  std::string lines;
+  for (const Launch& launch : launches) lines += Describe(launch) + "\n";
+  return lines;
+}
+
 }  // namespace kinloom::e2e

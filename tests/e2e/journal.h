@@ -18,7 +18,8 @@ constexpr char kJournalVariable[] = "KINLOOM_JOURNAL";
 // The records in the order written; an absent file has none.
 std::vector<Launch> ReadJournal(const std::string& path);
 
-// A record as one line, for failure messages.
+// A record as one line, and all records one per line, for failure messages.
 std::string Describe(const Launch& launch);
+std::string Describe(const std::vector<Launch>& launches);
 
 }  // namespace kinloom::e2e

@@ -1,10 +1,13 @@
 // World building, menu start-up and the shared checks of the end-to-end cases.
 #include "tests/e2e/menu_fixture.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 
+#include "tests/e2e/image.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/processes.h"
 
@@ -67,10 +70,16 @@ std::string ReadIni(const std::string& section, const std::string& key) {
   return value;
 }
 
-}  // namespace
-
+// The maker's redirect address for a target id, with any host.
 std::string RedirectPattern(const std::string& targetId) {
   return "http://[^/\\s\"]+/familytree/redirect\\?target_id=" + targetId + "&prod_id=70994";
+}
+
+}  // namespace
+
+std::string NotFoundText(const std::string& displayName) {
+  return "Cannot locate the " + displayName + " executable file.  Please reinstall Kinloom" + kReg +
+         " to ensure correct operation.";
 }
 
 MenuTest::MenuTest()
@@ -84,8 +93,24 @@ void MenuTest::SetUp() {
 }
 
 void MenuTest::TearDown() {
+  if (HasFailure()) RecordFailureScene();
   menu_.End();
   EndProcessesUnder(world_.Root() + "\\");
+}
+
+// What the screen showed when a case failed: a picture named after the case, and the windows.
+void MenuTest::RecordFailureScene() const {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::string folder = WindowsPathOf(KINLOOM_E2E_FAILURES);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string picture = folder + "\\" + test->test_suite_name() + "." + test->name() + ".bmp";
+  SaveBmp(CaptureScreen(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
+          picture);
+  std::string windows;
+  for (HWND window : ShownWindows()) windows += " [" + WindowText(window) + "]";
+  ADD_FAILURE() << "screen when it failed: " << picture << "\nshown windows:" << windows
+                << "\nstarted:\n"
+                << Describe(ReadJournal(JournalPath()));
 }
 
 std::string MenuTest::StandardSettings(const char* reminder) const {
@@ -118,13 +143,16 @@ void MenuTest::BuildStandardWorld(const char* reminder) {
 }
 
 HWND MenuTest::StartMenu() {
+  // Park the pointer in a corner the menu never covers: a window that appears under the pointer
+  // takes a move at once, and its hotspot would show hovered.
+  MovePointer(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1});
   EXPECT_TRUE(menu_.Start(At("start"))) << "kinloom.exe did not start";
   HWND main = menu_.WaitForWindow(MainScreen().title);
   EXPECT_NE(main, nullptr) << "no main menu window titled \"" << MainScreen().title << "\"";
-  // Painted: the first hotspot shows its normal frame.
+  // Painted: a hotspot that the welcome dialog never covers shows its normal frame.
   if (main) {
-    EXPECT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().hotspots[0], kNormal))
-        << "the main menu's btnArbora does not show its normal frame";
+    EXPECT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnTutor"), kNormal))
+        << "the main menu's btnTutor does not show its normal frame";
   }
   return main;
 }
@@ -168,6 +196,43 @@ void MenuTest::ExpectBox(const BoxView& box, const std::string& caption, const s
   std::vector<std::pair<std::string, int>> shown;
   for (const BoxButton& button : box.buttons) shown.emplace_back(button.caption, button.id);
   EXPECT_EQ(shown, buttons) << "buttons left to right as caption and id";
+  ExpectBoxLayout(box);
+}
+
+// One row of buttons of one width, centred under the text, and the box centred on the screen.
+// The system's own box (the error report) is laid out by the system, so it is left alone.
+void MenuTest::ExpectBoxLayout(const BoxView& box) {
+  if (box.buttons.empty() || ClassOf(box.window) == kSystemBoxClass) return;
+  RECT outer;
+  GetWindowRect(box.window, &outer);
+  const RECT& first = box.buttons.front().rect;
+  const RECT& last = box.buttons.back().rect;
+  for (const BoxButton& button : box.buttons) {
+    EXPECT_EQ(button.rect.right - button.rect.left, first.right - first.left)
+        << button.caption << " differs in width";
+    EXPECT_EQ(button.rect.top, first.top) << button.caption << " is out of the row";
+  }
+  EXPECT_LE(box.textRect.right - box.textRect.left, GetSystemMetrics(SM_CXSCREEN) / 2)
+      << "the text is wider than half the screen";
+  EXPECT_GE(first.top, box.textRect.bottom) << "the buttons are not under the text";
+  EXPECT_LE(std::abs((first.left - outer.left) - (outer.right - last.right)), 2)
+      << "the row of buttons is not centred";
+  EXPECT_LE(std::abs(outer.left + outer.right - GetSystemMetrics(SM_CXSCREEN)), 1)
+      << "the box is not centred across the screen";
+  EXPECT_LE(std::abs(outer.top + outer.bottom - GetSystemMetrics(SM_CYSCREEN)), 1)
+      << "the box is not centred down the screen";
+}
+
+void MenuTest::ExpectNoBrowserBox(const BoxView& box, const std::string& targetId) {
+  const std::string lead = std::string("Kinloom") + kReg +
+                           " was unable to locate an association for .HTML files on this "
+                           "system.  To access the web page, launch your browser and open ";
+  EXPECT_EQ(box.text.rfind(lead, 0), 0u) << Printable(box.text);
+  EXPECT_TRUE(std::regex_match(box.text.substr(std::min(lead.size(), box.text.size())),
+                               std::regex(RedirectPattern(targetId))))
+      << "the address after \"open \" is not the one for " << targetId << ": "
+      << Printable(box.text);
+  ExpectBox(box, "Error", box.text, {{"OK", kIdOk}});
 }
 
 void MenuTest::Answer(const BoxView& box, int buttonId) {
@@ -192,6 +257,11 @@ std::vector<Launch> MenuTest::SettledLaunches() {
   EXPECT_TRUE(WaitFor([&] { return !AnyProcessUnder(world_.Root() + "\\"); }))
       << "a started program is still running";
   return ReadJournal(JournalPath());
+}
+
+void MenuTest::ExpectStartedInAll(size_t count) {
+  const std::vector<Launch> launches = SettledLaunches();
+  EXPECT_EQ(launches.size(), count) << "started:\n" << Describe(launches);
 }
 
 void MenuTest::ExpectLaunch(const Launch& launch, const std::string& program,

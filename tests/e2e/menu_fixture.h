@@ -50,6 +50,10 @@ class MenuTest : public ::testing::Test {
   // Checks caption, exact text, and buttons (captions and ids) of `box`.
   void ExpectBox(const BoxView& box, const std::string& caption, const std::string& text,
                  const std::vector<std::pair<std::string, int>>& buttons);
+  // The error box for a web address that cannot be opened, naming the redirect address of
+  // `targetId`, with its one OK button.
+  void ExpectNoBrowserBox(const BoxView& box, const std::string& targetId);
+  void ExpectBoxLayout(const BoxView& box);
   void Answer(const BoxView& box, int buttonId);
   void AnswerByKey(const BoxView& box, WORD virtualKey);
 
@@ -57,6 +61,8 @@ class MenuTest : public ::testing::Test {
   std::vector<Launch> WaitForLaunches(size_t count);
   // Once no stand-in runs any more, the journal is complete: everything started has written.
   std::vector<Launch> SettledLaunches();
+  // Checks that exactly `count` programs started in all, naming them otherwise.
+  void ExpectStartedInAll(size_t count);
   // Checks which program started (path under the world) and its working folder.
   void ExpectLaunch(const Launch& launch, const std::string& program, const std::string& folder);
   // The maker's redirect address with this target id, as the browser received it.
@@ -69,6 +75,8 @@ class MenuTest : public ::testing::Test {
   // Writes Brindle.ini and remembers it for the check at exit.
   void WriteSettings(const std::string& text);
 
+  void RecordFailureScene() const;
+
   std::string At(const std::string& relative) const { return world_.At(relative); }
   std::string JournalPath() const { return world_.At("journal.txt"); }
 
@@ -77,7 +85,7 @@ class MenuTest : public ::testing::Test {
   std::string writtenSettings_;
 };
 
-// The address that the browser would open, as it appears after "open " in the no-browser box.
-std::string RedirectPattern(const std::string& targetId);
+// The error text for a program that cannot be located, by its display name.
+std::string NotFoundText(const std::string& displayName);
 
 }  // namespace kinloom::e2e

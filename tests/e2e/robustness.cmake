@@ -7,10 +7,6 @@ target_link_libraries(kinloom_e2e_counters PUBLIC user32 psapi)
 # The soak: thousands of frame changes and a hundred sub-menu trips, then the same footprint.
 add_executable(kinloom_e2e_soak soak_test.cpp menu_fixture.cpp)
 target_link_libraries(kinloom_e2e_soak PRIVATE kinloom_e2e_support kinloom_e2e_counters gtest_main)
-target_compile_definitions(kinloom_e2e_soak PRIVATE
-  KINLOOM_E2E_MENU="${CMAKE_BINARY_DIR}/kinloom.exe"
-  KINLOOM_E2E_STAND_IN="$<TARGET_FILE:kinloom_stand_in>"
-  KINLOOM_E2E_ART="${PROJECT_SOURCE_DIR}/assets/art")
 add_dependencies(kinloom_e2e_soak kinloom_stand_in kinloom)
 # One ctest case per program (discovered cases cannot carry two labels): `ctest -L soak`
 # selects it, and the end-to-end run (label e2e) includes it.
@@ -21,10 +17,6 @@ set_tests_properties(Soak PROPERTIES LABELS "e2e;soak" RESOURCE_LOCK wine_deskto
 # unwritable settings file, a disk without its installer, double-click storms, clicks behind boxes.
 add_executable(kinloom_e2e_badinput bad_input_test.cpp menu_fixture.cpp)
 target_link_libraries(kinloom_e2e_badinput PRIVATE kinloom_e2e_support gtest_main)
-target_compile_definitions(kinloom_e2e_badinput PRIVATE
-  KINLOOM_E2E_MENU="${CMAKE_BINARY_DIR}/kinloom.exe"
-  KINLOOM_E2E_STAND_IN="$<TARGET_FILE:kinloom_stand_in>"
-  KINLOOM_E2E_ART="${PROJECT_SOURCE_DIR}/assets/art")
 add_dependencies(kinloom_e2e_badinput kinloom_stand_in kinloom)
 add_test(NAME BadInput COMMAND kinloom_e2e_badinput)
 set_tests_properties(BadInput PROPERTIES LABELS "e2e;badinput" RESOURCE_LOCK wine_desktop

@@ -83,6 +83,7 @@ int ShowWhatWouldStart(HINSTANCE instance, const std::string& program,
   SendMessageA(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   // Shown only once complete, so that whoever finds it by title finds its text too.
   ShowWindow(window, SW_SHOWNORMAL);
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   SetFocus(ok);
 
   MSG message;

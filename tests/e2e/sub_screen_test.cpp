@@ -1,5 +1,7 @@
 // Sub-screens end to end: shown at the main menu's place, back to the main menu where the user
 // left them, and quitting from them by hotspot or close box.
+#include <cstdlib>
+
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
 
@@ -17,10 +19,25 @@ POINT TopLeft(HWND window) {
   return POINT{outer.left, outer.top};
 }
 
+bool HasStyle(HWND window, LONG style) {
+  return (GetWindowLongA(window, GWL_STYLE) & style) != 0;
+}
+
 TEST_F(SubScreenTest, RoundTripsShowTheMainMenuWhereTheSubScreenWasLeft) {
   BuildStandardWorld();
   HWND main = StartMenu();
   ASSERT_TRUE(main);
+  RECT outer, client;
+  GetWindowRect(main, &outer);
+  GetClientRect(main, &client);
+  EXPECT_EQ(client.right, MainScreen().clientWidth);
+  EXPECT_EQ(client.bottom, MainScreen().clientHeight);
+  EXPECT_LE(std::abs(outer.left + outer.right - GetSystemMetrics(SM_CXSCREEN)), 1)
+      << "the main menu is not centred across the screen";
+  EXPECT_LE(std::abs(outer.top + outer.bottom - GetSystemMetrics(SM_CYSCREEN)), 1)
+      << "the main menu is not centred down the screen";
+  EXPECT_TRUE(HasStyle(main, WS_MINIMIZEBOX));
+  EXPECT_FALSE(HasStyle(main, WS_MAXIMIZEBOX | WS_THICKFRAME)) << "the main menu can be resized";
   int shift = 0;
   for (const MenuScreen* screen : kSubScreens) {
     SCOPED_TRACE(screen->title);
@@ -30,10 +47,10 @@ TEST_F(SubScreenTest, RoundTripsShowTheMainMenuWhereTheSubScreenWasLeft) {
     EXPECT_TRUE(menu_.WaitUntilHidden(main)) << "the main menu stayed visible";
     EXPECT_EQ(TopLeft(sub).x, mainAt.x);
     EXPECT_EQ(TopLeft(sub).y, mainAt.y);
-    RECT client;
     GetClientRect(sub, &client);
     EXPECT_EQ(client.right, screen->clientWidth);
     EXPECT_EQ(client.bottom, screen->clientHeight);
+    EXPECT_FALSE(HasStyle(sub, WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
 
     shift += 20;
     EXPECT_TRUE(DragTitleBar(sub, shift, shift / 2)) << "no move began";

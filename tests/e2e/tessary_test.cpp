@@ -56,10 +56,14 @@ TEST_F(TessaryTest, CensusViewerNotInstalledIsInstalledFromTheCensusDisk) {
   ExpectLaunch(launches[0], "disk\\setup.exe", "disk");
 }
 
-// An empty InstallDir means the current folder; a value of another type means not installed.
-TEST_F(TessaryTest, ArchivesViewerFolderComesFromTheRegistryValueAsStored) {
+// A key without InstallDir, or with an empty one, means the current folder; a value of another
+// type means not installed.
+TEST_F(TessaryTest, ViewerFoldersComeFromTheRegistryValuesAsStored) {
   BuildStandardWorld();
+  world_.RemovePartnerKeys();
+  world_.MakeKey(kCensusViewerKey);
   world_.SetInstallDir(kArchivesKey, REG_SZ, std::string(1, '\0'));
+  world_.PlaceProgram("start\\tyviewer.exe");
   world_.PlaceProgram("start\\parcelry.exe");
   HWND main = StartMenu();
   ASSERT_TRUE(main);
@@ -72,6 +76,9 @@ TEST_F(TessaryTest, ArchivesViewerFolderComesFromTheRegistryValueAsStored) {
   Click(tessary, TessaryScreen(), "btnLand");
   ASSERT_EQ(WaitForLaunches(2).size(), 2u);
   ExpectLaunch(WaitForLaunches(2)[1], "start\\parcelry.exe", "start");
+  Click(tessary, TessaryScreen(), "btnCensus");
+  ASSERT_EQ(WaitForLaunches(3).size(), 3u);
+  ExpectLaunch(WaitForLaunches(3)[2], "start\\tyviewer.exe", "start");
   ASSERT_NO_FATAL_FAILURE(Click(tessary, TessaryScreen(), "btnQuit"));
   ExpectMenuEndsWithReminder("0");
 
@@ -96,7 +103,7 @@ TEST_F(TessaryTest, ArchivesViewerFolderComesFromTheRegistryValueAsStored) {
     }
   }
   EXPECT_TRUE(menu_.Shows(TessaryScreen().title));
-  EXPECT_EQ(SettledLaunches().size(), 2u);
+  ExpectStartedInAll(3);
 }
 
 TEST_F(TessaryTest, CatalogueOpensInTheDocumentViewerInItsFolder) {
@@ -173,9 +180,10 @@ TEST_F(TessaryTest, CatalogueWaitsForDiskNineteen) {
       kOkCancel);
   Answer(box, kIdCancel);
   Click(tessary, TessaryScreen(), "btnTYcom");
+  ASSERT_EQ(WaitForLaunches(1).size(), 1u);  // one at a time, so the journal keeps their order
   Click(tessary, TessaryScreen(), "btnBulletin");
   const std::vector<Launch> launches = WaitForLaunches(2);
-  ASSERT_EQ(SettledLaunches().size(), 2u);
+  ExpectStartedInAll(2);
   ExpectRedirect(launches[0], "tyhome");
   ExpectRedirect(launches[1], "bulletin");
 }

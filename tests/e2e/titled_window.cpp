@@ -2,6 +2,14 @@
 #include "tests/e2e/titled_window.h"
 
 namespace kinloom::e2e {
+namespace {
+
+LRESULT CALLBACK ClosingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
 
 TitledWindow::TitledWindow(const std::string& title, POINT at)
     : created_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
@@ -17,10 +25,7 @@ TitledWindow::~TitledWindow() {
 
 void TitledWindow::Run(const std::string& title, POINT at) {
   WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) PostQuitMessage(0);
-    return DefWindowProcA(window, message, wParam, lParam);
-  };
+  windowClass.lpfnWndProc = ClosingProc;
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = "KinloomE2eTitledWindow";

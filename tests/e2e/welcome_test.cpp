@@ -13,6 +13,11 @@ struct Ending {
   const char* storedReminder;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Ending& ending, std::ostream* out) {
+  *out << ending.name;
+}
+
 using WelcomeDialogTest = MenuTest;
 
 class WelcomeTest : public MenuTest, public ::testing::WithParamInterface<Ending> {};

@@ -18,28 +18,42 @@ std::string ClassOf(HWND window) {
   return name;
 }
 
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+// Enumeration callbacks are stdcall on 32-bit Windows, which lambdas cannot be.
+BOOL CALLBACK CollectShown(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (IsWindowVisible(window) && (search->processId == 0 || owner == search->processId)) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM data) {
+  reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> ShownWindows(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    std::vector<HWND> found;
-  } search{processId, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* search = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (IsWindowVisible(window) && (search->processId == 0 || owner == search->processId)) {
-          search->found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{processId, {}};
+  EnumWindows(CollectShown, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-HWND FindShownWindow(const std::string& title, DWORD processId) {
+HWND FindShownWindow(const std::string& title, DWORD processId, const std::string& className) {
   for (HWND window : ShownWindows(processId)) {
-    if (WindowText(window) == title) return window;
+    if (WindowText(window) == title && (className.empty() || ClassOf(window) == className)) {
+      return window;
+    }
   }
   return nullptr;
 }
@@ -49,13 +63,7 @@ BoxView ReadBox(HWND box) {
   view.window = box;
   view.caption = WindowText(box);
   std::vector<HWND> children;
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM data) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
+  EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&children));
   for (HWND child : children) {
     const std::string kind = ClassOf(child);
     const LONG style = GetWindowLongA(child, GWL_STYLE);
@@ -68,21 +76,13 @@ BoxView ReadBox(HWND box) {
         view.hasIcon = true;
       } else if (!WindowText(child).empty()) {
         view.text = WindowText(child);
+        GetWindowRect(child, &view.textRect);
       }
     }
   }
   std::sort(view.buttons.begin(), view.buttons.end(),
             [](const BoxButton& a, const BoxButton& b) { return a.rect.left < b.rect.left; });
   return view;
-}
-
-std::string ButtonCaptions(const BoxView& box) {
-  std::string captions;
-  for (const BoxButton& button : box.buttons) {
-    if (!captions.empty()) captions += '|';
-    captions += button.caption;
-  }
-  return captions;
 }
 
 const BoxButton* ButtonWithId(const BoxView& box, int id) {

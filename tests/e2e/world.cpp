@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "tests/e2e/wait_for.h"
+
 namespace kinloom::e2e {
 namespace {
 
@@ -74,9 +76,15 @@ std::string World::SettingsPath() const {
 void World::Clear() const {
   std::error_code ignored;
   fs::remove_all(root_, ignored);
-  fs::remove(SettingsPath(), ignored);
+  fs::remove_all(SettingsPath(), ignored);
   RemovePartnerKeys();
   RouteShellTo("");
+}
+
+void World::BlockSettings() const {
+  std::error_code ignored;
+  fs::remove(SettingsPath(), ignored);
+  fs::create_directory(SettingsPath());
 }
 
 void World::WriteSettings(const std::string& text) const {
@@ -109,24 +117,31 @@ void World::MakeFolder(const std::string& relative) const {
 }
 
 void World::RemoveFile(const std::string& relative) const {
-  std::error_code ignored;
-  fs::remove(At(relative), ignored);
+  // A stand-in that has just journaled may still be running, and a running program's file
+  // cannot be deleted until it has exited.
+  const fs::path target = At(relative);
+  const bool removed = WaitFor([&] {
+    std::error_code ignored;
+    fs::remove(target, ignored);
+    return !fs::exists(target, ignored);
+  });
+  if (!removed) throw std::runtime_error("cannot remove " + target.string());
 }
 
 void World::SetInstallDir(const std::string& key, DWORD type, const std::string& bytes) const {
-  SetValue(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, key, "InstallDir", type, bytes);
+  SetValue(HKEY_LOCAL_MACHINE, kMenuRegistryView, key, "InstallDir", type, bytes);
 }
 
 void World::MakeKey(const std::string& key) const {
   HKEY handle = nullptr;
   Check(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0,
-                        KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &handle, nullptr),
+                        KEY_ALL_ACCESS | kMenuRegistryView, nullptr, &handle, nullptr),
         "creating " + key);
   RegCloseKey(handle);
 }
 
 void World::RemovePartnerKeys() const {
-  RemoveKey(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, kPartnerRootKey);
+  RemoveKey(HKEY_LOCAL_MACHINE, kMenuRegistryView, kPartnerRootKey);
 }
 
 void World::RouteShellTo(const std::string& handler) const {

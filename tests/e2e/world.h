@@ -8,7 +8,10 @@
 
 namespace kinloom::e2e {
 
-// The partner viewers' keys under HKEY_LOCAL_MACHINE, in the 32-bit registry view.
+// The partner viewers' keys under HKEY_LOCAL_MACHINE. They are written in the registry view of
+// this build, the view the menu of the same build reads: the 32-bit view for the shipped 32-bit
+// program (the 64-bit check build reads its own view).
+constexpr REGSAM kMenuRegistryView = 0;
 constexpr char kCensusViewerKey[] = "Software\\Tessary\\Census Image Archive Index Viewer";
 constexpr char kArchivesKey[] = "Software\\Tessary\\Parcelry Archives\\1.50.000";
 constexpr char kPartnerRootKey[] = "Software\\Tessary";
@@ -33,6 +36,8 @@ class World {
   // The settings file's bytes, or empty text when there is none.
   std::string ReadSettings() const;
   std::string SettingsPath() const;
+  // Puts a folder where the settings file belongs, so that it can be neither read nor written.
+  void BlockSettings() const;
 
   // Copies the stand-in to `relative` under the root, creating its folders.
   void PlaceProgram(const std::string& relative) const;
@@ -40,7 +45,7 @@ class World {
   void MakeFolder(const std::string& relative) const;
   void RemoveFile(const std::string& relative) const;
 
-  // Sets value "InstallDir" of `key` (HKLM, 32-bit view) to `bytes` of registry type `type`.
+  // Sets value "InstallDir" of `key` (HKLM, the menu's view) to `bytes` of registry type `type`.
   void SetInstallDir(const std::string& key, DWORD type, const std::string& bytes) const;
   // Creates `key` without any value.
   void MakeKey(const std::string& key) const;

@@ -4,7 +4,7 @@
 #include "screens/family_screen.h"
 #include "screens/main_menu.h"
 #include "screens/research_screen.h"
-#include "tests/unit/screens/allocation_counter.h"
+#include "tests/support/allocation_counter.h"
 #include "tests/unit/screens/screens_fixture.h"
 
 namespace kinloom {

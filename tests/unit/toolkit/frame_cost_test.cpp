@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "platform/toolkit/application.h"
+#include "tests/support/allocation_counter.h"
 #include "tests/support/headless_backend.h"
-#include "tests/unit/toolkit/allocation_counter.h"
 
 namespace kinloom::toolkit_test {
 namespace {

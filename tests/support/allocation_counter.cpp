@@ -1,5 +1,5 @@
 // Counts the allocations this test program makes, for the per-event cost checks.
-#include "tests/unit/screens/allocation_counter.h"
+#include "tests/support/allocation_counter.h"
 
 #include <atomic>
 #include <cstdlib>
