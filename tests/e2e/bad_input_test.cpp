@@ -60,6 +60,16 @@ class BadInputTest : public MenuTest {
     MovePointer(POINT{0, 0});
   }
 
+  // Clicks the tutorial hotspot, which finds no tutorial anywhere, and expects the prompt for
+  // disk 1 naming `driveShown`; returns the open box.
+  BoxView ExpectTutorialDiskPrompt(HWND main, const std::string& driveShown) {
+    ClickUntilBox(main, MainScreen(), "btnTutor", "Confirm");
+    const BoxView box = WaitForBox("Confirm");
+    ExpectBox(box, "Confirm", kDiskPrompt + "1 into drive " + driveShown,
+              {{"OK", kIdOk}, {"Cancel", kIdCancel}});
+    return box;
+  }
+
   // Starts the menu and answers a welcome dialog, which settings without a readable reminder
   // bring up, with Cancel.
   HWND StartPastWelcome() {
@@ -127,10 +137,7 @@ TEST_F(BadInputTest, SettingsFileOfBinaryGarbageGivesDefaultsAndEndsWell) {
   HWND main = StartPastWelcome();
   ASSERT_TRUE(main);
   // Every folder is "na\": the tutorial asks for disk 1 in drive na\.
-  ClickUntilBox(main, MainScreen(), "btnTutor", "Confirm");
-  const BoxView box = WaitForBox("Confirm");
-  ExpectBox(box, "Confirm", kDiskPrompt + "1 into drive na\\",
-            {{"OK", kIdOk}, {"Cancel", kIdCancel}});
+  const BoxView box = ExpectTutorialDiskPrompt(main, "na\\");
   AnswerSteadily(box, kIdCancel);
   // The welcome dialog left with Escape keeps the reminder on.
   QuitAndExpectSettingsKept(main, {}, "1");
@@ -148,10 +155,7 @@ TEST_F(BadInputTest, HugeValuesAreCutAndTheirPromptsFitTheScreen) {
                 "\r\nReminder=0\r\n[Recent]\r\nFile1=" + other + "\r\n");
   HWND main = StartMenu();
   ASSERT_TRUE(main);
-  ClickUntilBox(main, MainScreen(), "btnTutor", "Confirm");
-  const BoxView box = WaitForBox("Confirm");
-  ExpectBox(box, "Confirm", kDiskPrompt + "1 into drive " + drive + "\\",
-            {{"OK", kIdOk}, {"Cancel", kIdCancel}});
+  const BoxView box = ExpectTutorialDiskPrompt(main, drive + "\\");
   RECT outer, text;
   GetWindowRect(box.window, &outer);
   GetWindowRect(GetDlgItem(box.window, GetDlgCtrlID(FindWindowExA(box.window, nullptr, "Static",
@@ -190,10 +194,7 @@ TEST_F(BadInputTest, SlashesBlanksAndAmpersandsStayAsWritten) {
                 "\r\nReminder=0\r\n[Recent]\r\nFile1=A & B\r\n");
   HWND main = StartMenu();
   ASSERT_TRUE(main);
-  ClickUntilBox(main, MainScreen(), "btnTutor", "Confirm");
-  const BoxView box = WaitForBox("Confirm");
-  ExpectBox(box, "Confirm", kDiskPrompt + "1 into drive " + drive + "\\",
-            {{"OK", kIdOk}, {"Cancel", kIdCancel}});
+  const BoxView box = ExpectTutorialDiskPrompt(main, drive + "\\");
   HWND text = FindWindowExA(box.window, nullptr, "Static", box.text.c_str());
   ASSERT_NE(text, nullptr);
   EXPECT_TRUE(GetWindowLongA(text, GWL_STYLE) & SS_NOPREFIX)
@@ -221,10 +222,7 @@ TEST_F(BadInputTest, PathsBeyondTheSystemLimitAreNotFoundAndSaySo) {
   const BoxView error = WaitForBox("Error");
   ExpectBox(error, "Error", "Cannot locate the Arbora" + kReinstall, {{"Cancel", kIdCancel}});
   AnswerSteadily(error, kIdCancel);
-  ClickUntilBox(main, MainScreen(), "btnTutor", "Confirm");
-  const BoxView prompt = WaitForBox("Confirm");
-  ExpectBox(prompt, "Confirm", kDiskPrompt + "1 into drive " + deep + "\\",
-            {{"OK", kIdOk}, {"Cancel", kIdCancel}});
+  const BoxView prompt = ExpectTutorialDiskPrompt(main, deep + "\\");
   AnswerSteadily(prompt, kIdCancel);
   EXPECT_TRUE(SettledLaunches().empty());
   QuitAndExpectSettingsKept(main, {{"Kin7s/KinDir", deep}});
