@@ -3,8 +3,8 @@
 cmake_minimum_required(VERSION 3.20)
 
 # Every Windows has these; anything else (libgcc, libstdc++, winpthread) would have to ship too.
-set(system_dlls ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL SHELL32.DLL
-  USER32.DLL)
+set(system_dlls ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEACC.DLL
+  OLEAUT32.DLL SHELL32.DLL USER32.DLL)
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
 if(failed)

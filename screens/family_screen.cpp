@@ -19,13 +19,13 @@ const ScreenParameters kFamily = {"family", "Kinloom Family Center", 452, "artBa
 using F = TfrmFamily;
 // clang-format off
 const HotspotRow<F> kHotspots[] = {
-  // tag  hotspot            left top   strip              strip size
-  {{1, "btnFL",          222, 166, "artFL",          188, 246}, &F::btnFLClick},
-  {{2, "btnBrindleHome", 372, 252, "artBrindleHome", 205, 237}, &F::btnBrindleHomeClick},
-  {{3, "btnMyFamily",     62, 252, "artMyFamily",    200, 237}, &F::btnMyFamilyClick},
-  {{4, "btnNames",       218, 343, "artNames",       200, 219}, &F::btnNamesClick},
-  {{6, "btnToMain",       43, 399, "artToMain",      112, 141}, &F::btnToMainClick},
-  {{5, "btnQuit",        495, 400, "artQuit",        107, 138}, &F::btnQuitClick},
+  // tag  hotspot            left top   strip              strip size, accessible name
+  {{1, "btnFL",          222, 166, "artFL",          188, 246, "Framelet Photo Albums"}, &F::btnFLClick},
+  {{2, "btnBrindleHome", 372, 252, "artBrindleHome", 205, 237, "Brindle Home Page"}, &F::btnBrindleHomeClick},
+  {{3, "btnMyFamily",     62, 252, "artMyFamily",    200, 237, "Family Web Site"}, &F::btnMyFamilyClick},
+  {{4, "btnNames",       218, 343, "artNames",       200, 219, "Names Glossary"}, &F::btnNamesClick},
+  {{6, "btnToMain",       43, 399, "artToMain",      112, 141, "Main Menu"}, &F::btnToMainClick},
+  {{5, "btnQuit",        495, 400, "artQuit",        107, 138, "Exit"}, &F::btnQuitClick},
 };
 // clang-format on
 

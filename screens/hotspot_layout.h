@@ -21,6 +21,8 @@ struct HotspotLayout {
   // The strip as the art is drawn: three frames of one hotspot's size, stacked.
   std::uint16_t stripWidth;
   std::uint16_t stripHeight;
+  // The words its art shows, which screen readers speak.
+  const char* accessibleName;
 };
 
 // One row of a screen's table: the layout and the click handler of its hotspot.

@@ -6,6 +6,7 @@
 
 #include "platform/error.h"
 #include "platform/toolkit/application.h"
+#include "screens/reading_order.h"
 
 namespace kinloom {
 
@@ -20,9 +21,14 @@ void ShowFrame(Picture& hotspot, const Picture& strip, int frame, int width, int
 
 }  // namespace
 
+// The sub-menu a screen opens while the screen runs a key click was opened from the keyboard.
+HotspotMenuScreen* HotspotMenuScreen::keyClickingScreen_ = nullptr;
+
 HotspotMenuScreen::HotspotMenuScreen(const ScreenParameters& parameters) : parameters_(parameters) {
   title = parameters.title;
   border = BorderStyle::kSingle;
+  choices = this;
+  WireKeys();
 }
 
 void HotspotMenuScreen::SetUpScreen(std::vector<HotspotLayout> layout,
@@ -62,6 +68,10 @@ void HotspotMenuScreen::SetUpScreen(std::vector<HotspotLayout> layout,
     PrepareHotspot(*hotspots_[row.tag], strip);
   }
   for (const HotspotLayout& row : layout_) ArtForTag[row.tag] = strips_[row.tag].get();
+  readingOrder_ = ReadingOrder(layout_);
+  for (const HotspotLayout& row : layout_) {
+    if (std::string(row.hotspot) == "btnToMain") escapeTag_ = row.tag;
+  }
 }
 
 void HotspotMenuScreen::WireHotspot(Picture& hotspot, std::function<void()> click) {
@@ -71,6 +81,13 @@ void HotspotMenuScreen::WireHotspot(Picture& hotspot, std::function<void()> clic
   hotspot.OnMouseMove = [this](Picture& sender) { btnMouseMove(sender); };
   hotspot.OnMouseUp = [this](Picture& sender, MouseButton button) { btnMouseUp(sender, button); };
   hotspot.OnClick = [click = std::move(click)](Picture&) { click(); };
+}
+
+void HotspotMenuScreen::WireKeys() {
+  OnKeyDown = [this](Key key, bool shift, bool repeat) { FormKeyDown(key, shift, repeat); };
+  OnKeyUp = [this](Key key) { FormKeyUp(key); };
+  OnKeyboardLost = [this] { FormKeyboardLost(); };
+  OnShow = [this] { ShownByKeyClick(); };
 }
 
 void HotspotMenuScreen::PlaceHotspot(Picture& hotspot, std::uint16_t left, std::uint16_t top) {
@@ -118,6 +135,7 @@ void HotspotMenuScreen::btnMouseMove(Picture& sender) {
   }
   HoveredTag = t;
   HoveredHotspot = &sender;
+  if (IsTag(t)) ChoiceHighlighted(ReadingPosition(t));
 }
 
 void HotspotMenuScreen::btnMouseUp(Picture& sender, MouseButton) {
@@ -131,6 +149,122 @@ void HotspotMenuScreen::BackgroundMouseMove(Picture&) {
   ShowFrame(*HoveredHotspot, *ArtForTag[HoveredTag], kNormalFrame, HoveredHotspot->width,
             HoveredHotspot->height);
   HoveredTag = 0;
+}
+
+void HotspotMenuScreen::FormKeyDown(Key key, bool shift, bool repeat) {
+  if (keyPressedTag_ != 0) return;  // the highlight stays on a hotspot held pressed by a key
+  switch (key) {
+    case Key::kTab:
+      return MoveHighlight(shift ? -1 : 1);
+    case Key::kDown:
+    case Key::kRight:
+      return MoveHighlight(1);
+    case Key::kUp:
+    case Key::kLeft:
+      return MoveHighlight(-1);
+    case Key::kHome:
+      if (!readingOrder_.empty()) HighlightByKey(readingOrder_.front());
+      return;
+    case Key::kEnd:
+      if (!readingOrder_.empty()) HighlightByKey(readingOrder_.back());
+      return;
+    case Key::kEnter:
+    case Key::kSpace:
+      // Auto-repeat of a held key neither presses nor clicks again.
+      if (repeat || !IsTag(HoveredTag)) return;
+      keyPressedTag_ = HoveredTag;
+      pressingKey_ = key;
+      ShowFrame(*HoveredHotspot, *ArtForTag[HoveredTag], kPressedFrame, FrameWidth[HoveredTag],
+                FrameHeight[HoveredTag]);
+      return;
+    case Key::kEscape:
+      if (!repeat && escapeTag_ != 0) Click(escapeTag_);
+      return;
+  }
+}
+
+void HotspotMenuScreen::FormKeyUp(Key key) {
+  const std::int32_t t = keyPressedTag_;
+  if (t == 0 || key != pressingKey_) return;
+  // Forgotten before the click runs: it may open a modal window.
+  keyPressedTag_ = 0;
+  HotspotMenuScreen* const outer = keyClickingScreen_;
+  keyClickingScreen_ = this;
+  Click(t);
+  keyClickingScreen_ = outer;
+  ShowFrame(HotspotByTag(t), *ArtForTag[t], kNormalFrame, FrameWidth[t], FrameHeight[t]);
+}
+
+void HotspotMenuScreen::FormKeyboardLost() {
+  const std::int32_t t = keyPressedTag_;
+  if (t == 0) return;
+  keyPressedTag_ = 0;  // its release will not come: no click
+  ShowFrame(HotspotByTag(t), *ArtForTag[t], kNormalFrame, FrameWidth[t], FrameHeight[t]);
+}
+
+void HotspotMenuScreen::ShownByKeyClick() {
+  if (keyClickingScreen_ && keyClickingScreen_ != this && !readingOrder_.empty()) {
+    HighlightByKey(readingOrder_.front());
+  }
+}
+
+void HotspotMenuScreen::MoveHighlight(int step) {
+  const int count = static_cast<int>(readingOrder_.size());
+  if (count == 0) return;
+  const int at = ReadingPosition(HoveredTag);
+  // With nothing highlighted, forward starts at the first hotspot and backward at the last.
+  const int next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
+  HighlightByKey(readingOrder_[next]);
+}
+
+void HotspotMenuScreen::HighlightByKey(std::int32_t tag) {
+  Picture& hotspot = HotspotByTag(tag);
+  if (tag != HoveredTag) return btnMouseMove(hotspot);
+  // Already the highlight, but a click's release may have left it normal.
+  ShowFrame(hotspot, *ArtForTag[tag], kHoveredFrame, hotspot.width, hotspot.height);
+  ChoiceHighlighted(ReadingPosition(tag));
+}
+
+void HotspotMenuScreen::Click(std::int32_t tag) {
+  Picture& hotspot = HotspotByTag(tag);
+  if (!hotspot.OnClick) return;
+  // Behind a barrier of its own, as a pointer click is, so the frame is restored after a failure.
+  if (App()) {
+    App()->Guard([&] { hotspot.OnClick(hotspot); });
+  } else {
+    hotspot.OnClick(hotspot);
+  }
+}
+
+int HotspotMenuScreen::ReadingPosition(std::int32_t tag) const {
+  for (std::size_t i = 0; i < readingOrder_.size(); ++i) {
+    if (readingOrder_[i] == tag) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+const char* HotspotMenuScreen::ChoiceName(int index) const {
+  const std::int32_t tag = readingOrder_.at(index);
+  for (const HotspotLayout& row : layout_) {
+    if (row.tag == tag) return row.accessibleName;
+  }
+  return "";
+}
+
+Rect HotspotMenuScreen::ChoiceBounds(int index) const {
+  return hotspots_.at(readingOrder_.at(index))->Bounds();
+}
+
+int HotspotMenuScreen::HighlightedChoice() const {
+  return ReadingPosition(HoveredTag);
+}
+
+void HotspotMenuScreen::ClickChoice(int index) {
+  const std::int32_t t = readingOrder_.at(index);
+  Picture& hotspot = HotspotByTag(t);
+  ShowFrame(hotspot, *ArtForTag[t], kPressedFrame, FrameWidth[t], FrameHeight[t]);
+  Click(t);
+  ShowFrame(hotspot, *ArtForTag[t], kNormalFrame, FrameWidth[t], FrameHeight[t]);
 }
 
 }  // namespace kinloom

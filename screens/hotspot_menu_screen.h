@@ -17,7 +17,7 @@ namespace kinloom {
 constexpr int kBackToMainResult = 1;
 constexpr int kQuitResult = 2;
 
-class HotspotMenuScreen : public Window {
+class HotspotMenuScreen : public Window, private ChoiceList {
  public:
   static constexpr int kClientWidth = 632;
   static constexpr std::uint16_t kFrameCount = 3;  // normal, hovered, pressed
@@ -39,6 +39,8 @@ class HotspotMenuScreen : public Window {
   Picture& HotspotByTag(int tag);
   Picture& HotspotNamed(const std::string& name);
   Picture& Background() { return background_; }
+  // The tags top to bottom, left to right on a line.
+  const std::vector<std::int32_t>& TagsInReadingOrder() const { return readingOrder_; }
 
   // Tables by tag, 1 to HotspotCount(); entry 0 is unused.
   std::vector<Picture*> ArtForTag;
@@ -71,13 +73,41 @@ class HotspotMenuScreen : public Window {
  private:
   void SetUpScreen(std::vector<HotspotLayout> layout, std::vector<std::function<void()>> clicks);
   void WireHotspot(Picture& hotspot, std::function<void()> click);
+  void WireKeys();
+  // The keyboard shares the pointer's highlight (HoveredTag): Tab, Shift+Tab, the arrows, Home
+  // and End move it in reading order; Enter or Space shows the pressed frame while held and
+  // clicks on release; Escape runs the screen's btnToMain hotspot, if it has one.
+  void FormKeyDown(Key key, bool shift, bool repeat);
+  void FormKeyUp(Key key);
+  void FormKeyboardLost();
   bool IsTag(std::int32_t tag) const { return tag >= 1 && tag <= HotspotCount(); }
+
+  // ChoiceList: the hotspots in reading order.
+  int ChoiceCount() const override { return HotspotCount(); }
+  const char* ChoiceName(int index) const override;
+  Rect ChoiceBounds(int index) const override;
+  int HighlightedChoice() const override;
+  void ClickChoice(int index) override;
+
+  int ReadingPosition(std::int32_t tag) const;  // -1 for none
+  void HighlightByKey(std::int32_t tag);
+  void MoveHighlight(int step);
+  void Click(std::int32_t tag);
+  // A sub-screen opened by a key click starts with its first hotspot highlighted.
+  void ShownByKeyClick();
 
   const ScreenParameters& parameters_;
   std::vector<HotspotLayout> layout_;
   Picture background_;
   std::vector<std::unique_ptr<Picture>> hotspots_;  // by tag; entry 0 unused
   std::vector<std::unique_ptr<Picture>> strips_;    // by tag; entry 0 unused
+  std::vector<std::int32_t> readingOrder_;
+  std::int32_t escapeTag_ = 0;  // btnToMain, run by Escape; 0 on the main menu
+  // The hotspot a held Enter or Space shows pressed, and that key.
+  std::int32_t keyPressedTag_ = 0;
+  Key pressingKey_ = Key::kEnter;
+  // The screen whose key click is running, if any: a screen it shows is opened from the keyboard.
+  static HotspotMenuScreen* keyClickingScreen_;
 };
 
 }  // namespace kinloom

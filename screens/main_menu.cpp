@@ -22,16 +22,16 @@ const ScreenParameters kMain = {"main", "Kinloom 7.0 Solstice Edition", 453, "ar
 using M = TfrmMain;
 // clang-format off
 const HotspotRow<M> kHotspots[] = {
-  // tag  hotspot       left top   strip          strip size
-  {{1, "btnArbora",   218, 239, "artArbora",   185, 294}, &M::btnArboraClick},
-  {{2, "btnPlotwise", 356, 383, "artPlotwise", 122, 177}, &M::btnPlotwiseClick},
-  {{3, "btnResearch",  51, 194, "artResearch", 121, 231}, &M::btnResearchClick},
-  {{4, "btnAncestry", 146, 368, "artAncestry", 140, 219}, &M::btnAncestryClick},
-  {{5, "btnTutor",     14, 407, "artTutor",    104, 132}, &M::btnTutorClick},
-  {{6, "btnInternet", 466, 195, "artInternet", 111, 231}, &M::btnInternetClick},
-  {{7, "btnQuit",     519, 405, "artQuit",     104, 132}, &M::btnQuitClick},
-  {{8, "btnFamily",    30, 296, "artFamily",    98, 228}, &M::btnFamilyClick},
-  {{9, "btnTY",       476, 300, "artTY",       148, 204}, &M::btnTYClick},
+  // tag  hotspot       left top   strip          strip size, accessible name
+  {{1, "btnArbora",   218, 239, "artArbora",   185, 294, "Arbora Family Tree"}, &M::btnArboraClick},
+  {{2, "btnPlotwise", 356, 383, "artPlotwise", 122, 177, "Plotwise Charts"}, &M::btnPlotwiseClick},
+  {{3, "btnResearch",  51, 194, "artResearch", 121, 231, "Research Center"}, &M::btnResearchClick},
+  {{4, "btnAncestry", 146, 368, "artAncestry", 140, 219, "Genealogy Online"}, &M::btnAncestryClick},
+  {{5, "btnTutor",     14, 407, "artTutor",    104, 132, "Tutorial"}, &M::btnTutorClick},
+  {{6, "btnInternet", 466, 195, "artInternet", 111, 231, "Internet Center"}, &M::btnInternetClick},
+  {{7, "btnQuit",     519, 405, "artQuit",     104, 132, "Exit"}, &M::btnQuitClick},
+  {{8, "btnFamily",    30, 296, "artFamily",    98, 228, "Family Center"}, &M::btnFamilyClick},
+  {{9, "btnTY",       476, 300, "artTY",       148, 204, "Tessary Center"}, &M::btnTYClick},
 };
 // clang-format on
 

@@ -17,15 +17,15 @@ const ScreenParameters kResearch = {"research", "Kinloom Research Center", 452, 
 using R = TfrmResearch;
 // clang-format off
 const HotspotRow<R> kHotspots[] = {
-  // tag  hotspot        left top   strip          strip size
-  {{1, "btnKWNI",    176, 121, "artKWNI",    266, 144}, &R::btnKWNIClick},
-  {{2, "btnMuster",  154, 258, "artMuster",  312, 120}, &R::btnMusterClick},
-  {{3, "btnEllis",   213, 348, "artEllis",   186, 117}, &R::btnEllisClick},
-  {{4, "btnHistRec", 190, 214, "artHistRec", 237, 117}, &R::btnHistRecClick},
-  {{5, "btnSSI",     162, 172, "artSSI",     293, 117}, &R::btnSSIClick},
-  {{6, "btnShips",   190, 304, "artShips",   239, 120}, &R::btnShipsClick},
-  {{7, "btnToMain",   19, 409, "artToMain",  157, 111}, &R::btnToMainClick},
-  {{8, "btnQuit",    448, 411, "artQuit",    161, 111}, &R::btnQuitClick},
+  // tag  hotspot        left top   strip          strip size, accessible name
+  {{1, "btnKWNI",    176, 121, "artKWNI",    266, 144, "World Name Index"}, &R::btnKWNIClick},
+  {{2, "btnMuster",  154, 258, "artMuster",  312, 120, "Civil War Muster Rolls"}, &R::btnMusterClick},
+  {{3, "btnEllis",   213, 348, "artEllis",   186, 117, "Ellis Island"}, &R::btnEllisClick},
+  {{4, "btnHistRec", 190, 214, "artHistRec", 237, 117, "Historic Records"}, &R::btnHistRecClick},
+  {{5, "btnSSI",     162, 172, "artSSI",     293, 117, "Social Security Index"}, &R::btnSSIClick},
+  {{6, "btnShips",   190, 304, "artShips",   239, 120, "Immigrant Ships"}, &R::btnShipsClick},
+  {{7, "btnToMain",   19, 409, "artToMain",  157, 111, "Main Menu"}, &R::btnToMainClick},
+  {{8, "btnQuit",    448, 411, "artQuit",    161, 111, "Exit"}, &R::btnQuitClick},
 };
 // clang-format on
 

@@ -20,15 +20,15 @@ const ScreenParameters kTessary = {"ty", "Kinloom Tessary Center", 452, "artBack
 using T = TfrmTY;
 // clang-format off
 const HotspotRow<T> kHotspots[] = {
-  // tag  hotspot         left top   strip           strip size
-  {{1, "btnLand",     219, 238, "artLand",     205, 108}, &T::btnLandClick},
-  {{2, "btnMarriage", 196, 193, "artMarriage", 245, 108}, &T::btnMarriageClick},
-  {{3, "btnCatalog",  164, 278, "artCatalog",  317, 108}, &T::btnCatalogClick},
-  {{4, "btnTYcom",    186, 321, "artTYcom",    268, 108}, &T::btnTYcomClick},
-  {{5, "btnBulletin", 164, 361, "artBulletin", 318, 108}, &T::btnBulletinClick},
-  {{6, "btnCensus",   196, 148, "artCensus",   220, 108}, &T::btnCensusClick},
-  {{7, "btnToMain",   100, 403, "artToMain",   131,  90}, &T::btnToMainClick},
-  {{8, "btnQuit",     406, 403, "artQuit",     130,  90}, &T::btnQuitClick},
+  // tag  hotspot         left top   strip           strip size, accessible name
+  {{1, "btnLand",     219, 238, "artLand",     205, 108, "Land Ownership Records"}, &T::btnLandClick},
+  {{2, "btnMarriage", 196, 193, "artMarriage", 245, 108, "Marriage Records"}, &T::btnMarriageClick},
+  {{3, "btnCatalog",  164, 278, "artCatalog",  317, 108, "Catalog"}, &T::btnCatalogClick},
+  {{4, "btnTYcom",    186, 321, "artTYcom",    268, 108, "Tessary Home Page"}, &T::btnTYcomClick},
+  {{5, "btnBulletin", 164, 361, "artBulletin", 318, 108, "Tessary Bulletin"}, &T::btnBulletinClick},
+  {{6, "btnCensus",   196, 148, "artCensus",   220, 108, "Census Records"}, &T::btnCensusClick},
+  {{7, "btnToMain",   100, 403, "artToMain",   131,  90, "Main Menu"}, &T::btnToMainClick},
+  {{8, "btnQuit",     406, 403, "artQuit",     130,  90, "Exit"}, &T::btnQuitClick},
 };
 // clang-format on
 

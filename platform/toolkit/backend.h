@@ -32,6 +32,9 @@ class NativeWindow {
   // Routes every pointer event to this window until released (after a left press).
   virtual void CapturePointer() = 0;
   virtual void ReleasePointer() = 0;
+  // The window's highlight moved onto this choice (Window::choices); assistive technology
+  // follows it.
+  virtual void ChoiceHighlighted(int index) = 0;
 };
 
 class Backend {

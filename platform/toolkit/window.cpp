@@ -90,6 +90,7 @@ void Window::ButtonCommand(int id) {
 }
 
 void Window::KeyPress(Key key) {
+  if (key != Key::kEnter && key != Key::kEscape) return;
   for (Control* control : controls_) {
     if (control->Kind() != ControlKind::kPushButton) continue;
     auto* button = static_cast<PushButton*>(control);
@@ -98,6 +99,28 @@ void Window::KeyPress(Key key) {
       return;
     }
   }
+}
+
+void Window::KeyDown(Key key, bool shift, bool repeat) {
+  if (OnKeyDown) RunHandler([&] { OnKeyDown(key, shift, repeat); });
+}
+
+void Window::KeyUp(Key key) {
+  if (OnKeyUp) RunHandler([&] { OnKeyUp(key); });
+}
+
+void Window::KeyboardLost() {
+  if (OnKeyboardLost) RunHandler([&] { OnKeyboardLost(); });
+}
+
+void Window::RunChoice(int index) {
+  if (choices && index >= 0 && index < choices->ChoiceCount()) {
+    RunHandler([&] { choices->ClickChoice(index); });
+  }
+}
+
+void Window::ChoiceHighlighted(int index) {
+  if (native_) native_->ChoiceHighlighted(index);
 }
 
 void Window::CheckBoxChanged(int id, bool checked) {
@@ -156,6 +179,7 @@ void Window::ControlChanged(Control& control) {
 
 void Window::Show() {
   visible_ = true;
+  if (OnShow) RunHandler([&] { OnShow(); });
   if (native_) native_->Show();
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/toolkit/bitmap.h"
+#include "platform/toolkit/choices.h"
 #include "platform/toolkit/controls.h"
 #include "platform/toolkit/geometry.h"
 
@@ -17,7 +18,7 @@ class Application;
 class NativeWindow;
 
 enum class BorderStyle { kSingle, kDialog };  // both fixed size
-enum class Key { kEnter, kEscape };
+enum class Key { kEnter, kEscape, kSpace, kTab, kUp, kDown, kLeft, kRight, kHome, kEnd };
 
 // The result a modal window ends with when it is closed by its close box or the system menu.
 constexpr int kModalCloseResult = 2;
@@ -48,6 +49,17 @@ class Window {
 
   std::function<void()> OnActivate;
   std::function<void()> OnClose;  // main window only
+  std::function<void()> OnShow;   // as it is shown, before it is first painted
+
+  // Keys for a window that handles them itself instead of through standard controls: a key
+  // went down (repeat: held down, auto-repeated), came up, or the window lost the keyboard
+  // while one may be held.
+  std::function<void(Key key, bool shift, bool repeat)> OnKeyDown;
+  std::function<void(Key key)> OnKeyUp;
+  std::function<void()> OnKeyboardLost;
+
+  // The window's windowless choices, for assistive technology; nullptr when it has none.
+  ChoiceList* choices = nullptr;
 
   // Adds a control on top of those added before.
   void Add(Control& control);
@@ -74,6 +86,14 @@ class Window {
   // For backends without a dialog manager: Enter presses the default button, Escape the cancel
   // button.
   void KeyPress(Key key);
+  // Key entry points for windows with OnKeyDown; each runs its handler behind the barrier.
+  void KeyDown(Key key, bool shift, bool repeat);
+  void KeyUp(Key key);
+  void KeyboardLost();
+  // Assistive technology asked to run a choice; the backend calls this outside its request.
+  void RunChoice(int index);
+  // The highlight moved onto this choice: tells assistive technology.
+  void ChoiceHighlighted(int index);
   // The native check box with this id was toggled by the user.
   void CheckBoxChanged(int id, bool checked);
 

@@ -3,6 +3,7 @@
 #include "platform/win32/toolkit_window.h"
 
 #include "platform/toolkit/application.h"
+#include "platform/win32/key_input.h"
 #include "platform/win32/native_controls.h"
 
 namespace kinloom {
@@ -87,6 +88,10 @@ void ToolkitWindow::Realise() {
 }
 
 ToolkitWindow::~ToolkitWindow() {
+  if (accessible_) {
+    accessible_->Disconnect();
+    accessible_->Release();
+  }
   if (!Realised()) return;
   DestroyNow();  // the children first, while their font still exists
   DeleteObject(font_);
@@ -135,7 +140,13 @@ void ToolkitWindow::ReleasePointer() {
   if (Realised() && GetCapture() == Handle()) ReleaseCapture();
 }
 
+void ToolkitWindow::ChoiceHighlighted(int index) {
+  // Screen readers speak the choice that takes the focus.
+  if (Realised()) NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, index + 1);
+}
+
 bool ToolkitWindow::OnDialogKey(WPARAM key) {
+  if (model_.OnKeyDown) return false;  // it takes Enter and Escape as key messages
   if (key == VK_RETURN) {
     // A button with the focus answers Enter itself; otherwise the default button does.
     if (HWND focused = FocusedPushButton(Handle())) {
@@ -179,6 +190,18 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_MBUTTONUP:
       model_.MouseUp(PointFrom(lParam), MouseButton::kMiddle);
+      return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (ForwardKey(model_, message, wParam, lParam)) return 0;
+      return WindowBase::HandleMessage(message, wParam, lParam);
+    case WM_KILLFOCUS:
+      model_.KeyboardLost();
+      return 0;
+    case WM_GETOBJECT:
+      return OnGetObject(wParam, lParam);
+    case kRunChoiceMessage:
+      model_.RunChoice(static_cast<int>(wParam));
       return 0;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != Handle()) model_.CaptureLost();
@@ -281,6 +304,15 @@ LRESULT ToolkitWindow::DefaultButtonId() const {
     }
   }
   return 0;
+}
+
+LRESULT ToolkitWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
+  // The object id is a 32-bit value, whatever the width of lParam.
+  if (static_cast<LONG>(lParam) != OBJID_CLIENT || !model_.choices) {
+    return WindowBase::HandleMessage(WM_GETOBJECT, wParam, lParam);
+  }
+  if (!accessible_) accessible_ = new ChoicesAccessible(Handle(), model_);
+  return LresultFromObject(IID_IAccessible, wParam, accessible_);
 }
 
 void ToolkitWindow::CentreOnScreen() {

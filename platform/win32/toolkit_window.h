@@ -4,6 +4,7 @@
 
 #include "platform/toolkit/backend.h"
 #include "platform/toolkit/window.h"
+#include "platform/win32/choices_accessible.h"
 #include "platform/win32/window_base.h"
 
 namespace kinloom {
@@ -31,6 +32,7 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   void ControlChanged(Control& control) override;
   void CapturePointer() override;
   void ReleasePointer() override;
+  void ChoiceHighlighted(int index) override;
 
   bool OnDialogKey(WPARAM key) override;
 
@@ -44,6 +46,7 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   void OnCommand(WPARAM wParam);
   LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
   LRESULT OnControlColour(HDC dc);
+  LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
   LRESULT DefaultButtonId() const;
   void CentreOnScreen();
   bool Realised() const { return WindowBase::Handle() != nullptr; }
@@ -56,6 +59,7 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   HBRUSH background_ = nullptr;
   HWND savedFocus_ = nullptr;
   bool shown_ = false;
+  ChoicesAccessible* accessible_ = nullptr;  // made on the first request, one reference held
 };
 
 }  // namespace kinloom

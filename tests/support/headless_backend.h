@@ -30,8 +30,11 @@ class HeadlessWindow : public NativeWindow {
   void ControlChanged(Control& control) override;
   void CapturePointer() override;
   void ReleasePointer() override;
+  void ChoiceHighlighted(int index) override { lastHighlighted_ = index; }
 
   Window& Model() const { return window_; }
+  // The choice assistive technology was last told is highlighted, or -1.
+  int LastHighlightedChoice() const { return lastHighlighted_; }
   bool IsShown() const { return shown_; }
   bool IsEnabled() const { return enabled_; }
   void SetEnabled(bool enabled) { enabled_ = enabled; }
@@ -54,6 +57,7 @@ class HeadlessWindow : public NativeWindow {
   int invalidations_ = 0;
   Rect invalidatedArea_;
   int controlChanges_ = 0;
+  int lastHighlighted_ = -1;
 };
 
 struct ErrorReport {
