@@ -125,6 +125,8 @@ void HotspotMenuScreen::btnMouseDown(Picture& sender, MouseButton) {
 }
 
 void HotspotMenuScreen::btnMouseMove(Picture& sender) {
+  if (keyHighlight_ && !PointerMoved()) return;
+  keyHighlight_ = false;
   const std::int32_t t = sender.tag;
   if (t == HoveredTag) return;  // no repaint while the pointer stays on one hotspot
   // The new hotspot turns hovered before the old one turns normal.
@@ -145,6 +147,8 @@ void HotspotMenuScreen::btnMouseUp(Picture& sender, MouseButton) {
 }
 
 void HotspotMenuScreen::BackgroundMouseMove(Picture&) {
+  if (keyHighlight_ && !PointerMoved()) return;
+  keyHighlight_ = false;
   if (HoveredTag == 0) return;
   ShowFrame(*HoveredHotspot, *ArtForTag[HoveredTag], kNormalFrame, HoveredHotspot->width,
             HoveredHotspot->height);
@@ -219,10 +223,15 @@ void HotspotMenuScreen::MoveHighlight(int step) {
 
 void HotspotMenuScreen::HighlightByKey(std::int32_t tag) {
   Picture& hotspot = HotspotByTag(tag);
-  if (tag != HoveredTag) return btnMouseMove(hotspot);
-  // Already the highlight, but a click's release may have left it normal.
-  ShowFrame(hotspot, *ArtForTag[tag], kHoveredFrame, hotspot.width, hotspot.height);
-  ChoiceHighlighted(ReadingPosition(tag));
+  if (tag != HoveredTag) {
+    keyHighlight_ = false;
+    btnMouseMove(hotspot);
+  } else {
+    // Already the highlight, but a click's release may have left it normal.
+    ShowFrame(hotspot, *ArtForTag[tag], kHoveredFrame, hotspot.width, hotspot.height);
+    ChoiceHighlighted(ReadingPosition(tag));
+  }
+  keyHighlight_ = true;
 }
 
 void HotspotMenuScreen::Click(std::int32_t tag) {

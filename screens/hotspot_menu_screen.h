@@ -104,6 +104,8 @@ class HotspotMenuScreen : public Window, private ChoiceList {
   std::vector<std::int32_t> readingOrder_;
   std::int32_t escapeTag_ = 0;  // btnToMain, run by Escape; 0 on the main menu
   // The hotspot a held Enter or Space shows pressed, and that key.
+  // The highlight was last moved by a key: a pointer at rest does not take it.
+  bool keyHighlight_ = false;
   std::int32_t keyPressedTag_ = 0;
   Key pressingKey_ = Key::kEnter;
   // The screen whose key click is running, if any: a screen it shows is opened from the keyboard.

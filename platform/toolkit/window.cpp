@@ -59,7 +59,8 @@ void Window::MouseDown(Point p, MouseButton button, bool doubleClick) {
   if (target->OnMouseDown) RunHandler([&] { target->OnMouseDown(*target, button); });
 }
 
-void Window::MouseMove(Point p) {
+void Window::MouseMove(Point p, bool moved) {
+  pointerMoved_ = moved;
   Picture* target = EventTarget(p);
   if (target && target->OnMouseMove) RunHandler([&] { target->OnMouseMove(*target); });
 }

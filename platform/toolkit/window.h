@@ -74,11 +74,14 @@ class Window {
   // release on the same control click it, before the release event runs. The second press of
   // a double click (doubleClick true) is a press that makes no click.
   void MouseDown(Point p, MouseButton button, bool doubleClick = false);
-  void MouseMove(Point p);
+  // `moved` is false for the move a window gets when it appears under a pointer at rest.
+  void MouseMove(Point p, bool moved = true);
   void MouseUp(Point p, MouseButton button);
   // The native capture was taken away (another window, a system dialog): forget the press.
   void CaptureLost();
   Picture* PointerHolder() const { return holder_; }
+  // Whether the pointer really moved for the move event being handled.
+  bool PointerMoved() const { return pointerMoved_; }
 
   // A push button was pressed (by pointer, Enter or Escape): runs the OnClick of the push button
   // with this id; ids of no push button do nothing.
@@ -139,6 +142,7 @@ class Window {
   std::vector<Control*> controls_;
   Picture* holder_ = nullptr;          // holds the pointer after a left press
   Picture* clickCandidate_ = nullptr;  // pressed by a single left press
+  bool pointerMoved_ = true;
   int modalResult_ = 0;
   bool modal_ = false;
   bool main_ = false;

@@ -34,6 +34,16 @@ Point PointFrom(LPARAM lParam) {
   return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
+// Whether the pointer lies elsewhere than at the last move any of our windows saw: a window
+// that appears under a pointer at rest gets a move too.
+bool PointerMoved() {
+  static DWORD last = 0xFFFFFFFF;
+  const DWORD now = GetMessagePos();
+  const bool moved = now != last;
+  last = now;
+  return moved;
+}
+
 // A fixed dialog frame offers only Move and Close in its system menu.
 void TrimDialogSystemMenu(HWND hwnd) {
   HMENU menu = GetSystemMenu(hwnd, FALSE);
@@ -168,7 +178,7 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
       return 1;  // painting covers the whole area; erasing first would flicker
     case WM_MOUSEMOVE:
-      model_.MouseMove(PointFrom(lParam));
+      model_.MouseMove(PointFrom(lParam), PointerMoved());
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -81,6 +81,21 @@ void TapKey(WORD virtualKey) {
   SendInput(2, inputs, sizeof inputs[0]);
 }
 
+void KeyDown(WORD virtualKey) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  SendInput(1, &input, sizeof input);
+}
+
+void KeyUp(WORD virtualKey) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof input);
+}
+
 bool DragTitleBar(HWND window, int dx, int dy) {
   RECT outer;
   GetWindowRect(window, &outer);

@@ -13,6 +13,9 @@ void ReleaseButton(Button button);
 // Moves there, then presses and releases the left button.
 void ClickAt(POINT screen);
 void TapKey(WORD virtualKey);
+// A key held down, and let go; each further KeyDown while it is held is an auto-repeat.
+void KeyDown(WORD virtualKey);
+void KeyUp(WORD virtualKey);
 
 // Drags a window by its title bar by (dx, dy), as a person moves it; false when no move began.
 bool DragTitleBar(HWND window, int dx, int dy);

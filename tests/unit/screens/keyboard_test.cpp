@@ -103,6 +103,8 @@ TEST_F(KeyboardTest, PointerAndKeysShareTheHighlight) {
   EXPECT_EQ(TagsShowing(main, kHovered), (std::vector<int>{internet}));
   EXPECT_EQ(backend.NativeOf(main).LastHighlightedChoice(), 1);
 
+  main.MouseMove(CentreOf(main, ancestry), false);
+  EXPECT_EQ(main.HoveredTag, internet) << "a pointer at rest under a new window does not take it";
   backend.MovePointer(main, CentreOf(main, ancestry));
   EXPECT_EQ(TagsShowing(main, kHovered), (std::vector<int>{ancestry})) << "the pointer takes it";
   backend.MovePointer(main, kBackground);
