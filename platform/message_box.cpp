@@ -62,4 +62,18 @@ MessageBoxModel BuildMessageBox(const std::string& text, int kind, int buttons) 
   return box;
 }
 
+std::string MessageBoxClipboardText(const MessageBoxModel& box) {
+  const std::string rule = "---------------------------\r\n";
+  std::string buttons;
+  for (const MessageButton& button : box.buttons) {
+    for (std::size_t i = 0; i < button.caption.size(); ++i) {
+      // "&&" shows one ampersand; a single one marks the accelerator.
+      if (button.caption[i] == '&' && ++i == button.caption.size()) break;
+      buttons += button.caption[i];
+    }
+    buttons += "   ";
+  }
+  return rule + box.caption + "\r\n" + rule + box.text + "\r\n" + rule + buttons + "\r\n" + rule;
+}
+
 }  // namespace kinloom

@@ -34,6 +34,10 @@ struct MessageBoxModel {
 // Builds the box for `text` of `kind` with the `buttons` bit set.
 MessageBoxModel BuildMessageBox(const std::string& text, int kind, int buttons);
 
+// The box as Ctrl+C copies it, in the layout of the system's own boxes: caption, text and
+// button captions (accelerator marks dropped) between rule lines, CR LF line ends.
+std::string MessageBoxClipboardText(const MessageBoxModel& box);
+
 // The toolkit's message-box facility: shows the box modally and returns the result code.
 class MessageBoxPort {
  public:

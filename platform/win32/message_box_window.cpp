@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "platform/error.h"
+#include "platform/win32/clipboard.h"
 #include "platform/win32/message_box_layout.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/system_error_text.h"
@@ -110,6 +111,11 @@ int MessageBoxWindow::Run() {
 }
 
 bool MessageBoxWindow::OnDialogKey(WPARAM key) {
+  if (key == 'C') {
+    // For a support request: the whole box as text, as the system's own boxes copy it.
+    CopyTextToClipboard(Handle(), MessageBoxClipboardText(box_));
+    return true;
+  }
   HWND focused = GetFocus();
   if (key == VK_RETURN && focused && IsChild(Handle(), focused) &&
       GetDlgCtrlID(focused) != kTextId && GetDlgCtrlID(focused) != kIconId) {

@@ -8,7 +8,9 @@ namespace kinloom {
 namespace {
 
 bool IsDialogKey(const MSG& msg) {
-  return msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
+  if (msg.message != WM_KEYDOWN) return false;
+  const bool copy = msg.wParam == 'C' && GetKeyState(VK_CONTROL) < 0;
+  return msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE || copy;
 }
 
 // Our window that `msg` is for, or nullptr.

@@ -7,8 +7,8 @@
 
 namespace kinloom {
 
-// Waits for and handles one message: Enter and Escape go to our window under them, other keys
-// of windows with controls to the dialog manager (Tab, Alt+letter). Returns false on WM_QUIT,
+// Waits for and handles one message: Enter, Escape and Ctrl+C go to our window under them, other
+// keys of windows with controls to the dialog manager (Tab, Alt+letter). Returns false on WM_QUIT,
 // which it posts again so that every enclosing loop ends too.
 bool PumpMessage();
 

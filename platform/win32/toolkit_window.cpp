@@ -156,7 +156,8 @@ void ToolkitWindow::ChoiceHighlighted(int index) {
 }
 
 bool ToolkitWindow::OnDialogKey(WPARAM key) {
-  if (model_.OnKeyDown) return false;  // it takes Enter and Escape as key messages
+  // A window that takes keys itself gets Enter and Escape as key messages.
+  if (model_.OnKeyDown || (key != VK_RETURN && key != VK_ESCAPE)) return false;
   if (key == VK_RETURN) {
     // A button with the focus answers Enter itself; otherwise the default button does.
     if (HWND focused = FocusedPushButton(Handle())) {

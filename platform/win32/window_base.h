@@ -33,7 +33,8 @@ class WindowBase {
   // The object behind one of our windows, or nullptr for any other window.
   static WindowBase* FromHandle(HWND hwnd);
 
-  // Enter or Escape pressed in this window or one of its children; true when handled.
+  // Enter, Escape or Ctrl+C ('C') pressed in this window or one of its children; true when
+  // handled.
   virtual bool OnDialogKey(WPARAM key) = 0;
 
  protected:

@@ -206,11 +206,24 @@ std::vector<std::string> ChildNames(HWND dialog) {
   return names;
 }
 
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+      text = bytes;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
 bool Has(const std::vector<std::string>& names, const std::string& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-TEST_F(AccessibilityTest, WelcomeDialogAndMessageBoxReadTheirCaptionTextAndButtons) {
+TEST_F(AccessibilityTest, DialogsReadTheirCaptionTextAndButtonsAndCtrlCCopiesABox) {
   BuildStandardWorld(nullptr);
   world_.RemoveFile("suite\\Tree7s.exe");
   HWND main = StartMenu();
@@ -239,6 +252,18 @@ TEST_F(AccessibilityTest, WelcomeDialogAndMessageBoxReadTheirCaptionTextAndButto
   const std::vector<std::string> boxNames = ChildNames(box.window);
   EXPECT_TRUE(Has(boxNames, NotFoundText("Arbora"))) << "no box text";
   EXPECT_TRUE(Has(boxNames, "Cancel"));
+
+  SetForegroundWindow(box.window);
+  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == box.window; }));
+  KeyDown(VK_CONTROL);
+  TapKey('C');
+  KeyUp(VK_CONTROL);
+  const std::string rule = "---------------------------\r\n";
+  const std::string copied =
+      rule + "Error\r\n" + rule + NotFoundText("Arbora") + "\r\n" + rule + "Cancel   \r\n" + rule;
+  EXPECT_TRUE(WaitFor([&] { return ClipboardText() == copied; }))
+      << "the clipboard holds: " << Printable(ClipboardText());
+  EXPECT_TRUE(menu_.Shows("Error")) << "copying answers nothing";
   Answer(box, kIdCancel);
 }
 

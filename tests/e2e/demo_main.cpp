@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "tests/e2e/demo_world.h"
 #include "tests/e2e/image.h"
@@ -46,6 +47,7 @@ class Tour {
     HWND main = Expect(MainScreen().title);
     menu_.PointAtBackground(main);
     Shot("main-menu");
+    KeyboardStep(main);
     menu_.PointAt(main, MainScreen().Find("btnArbora"));
     menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnArbora"), kHovered);
     Shot("main-menu-hover");
@@ -85,7 +87,20 @@ class Tour {
     return window;
   }
 
+  // Tab from the keyboard: the first hotspot in reading order shows its highlight.
+  void KeyboardStep(HWND main) {
+    SetForegroundWindow(main);
+    WaitFor([&] { return GetForegroundWindow() == main; }, 2000);
+    TapKey(VK_TAB);
+    const Hotspot& first = MainScreen().Find("btnResearch");
+    if (!menu_.WaitForFrame(main, MainScreen(), first, kHovered)) {
+      throw std::runtime_error("Tab highlighted no hotspot");
+    }
+    Shot("main-menu-keyboard");
+  }
+
   void Shot(const std::string& name) {
+    WaitUntilPainted();
     char number[8];
     std::snprintf(number, sizeof number, "%02d-", ++shots_);
     const std::string path = folder_ + "\\" + number + name + ".bmp";
@@ -136,6 +151,20 @@ class Tour {
     const BoxView view = ReadBox(box);
     menu_.ClickControl(box, ButtonWithId(view, IDCANCEL) ? IDCANCEL : IDOK);
     menu_.WaitUntilHidden(box);
+  }
+
+  // A window is pictured once it has finished painting: two captures a moment apart agree.
+  static void WaitUntilPainted() {
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    constexpr DWORD kMoment = 250;
+    Image before = CaptureScreen(screen);
+    WaitFor([&] {
+      Sleep(kMoment);
+      Image now = CaptureScreen(screen);
+      const bool settled = now.pixels == before.pixels;
+      before = std::move(now);
+      return settled;
+    });
   }
 
   const World& world_;

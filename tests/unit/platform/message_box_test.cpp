@@ -62,5 +62,18 @@ TEST(MessageBoxModel, ResultCodesAndAcceleratorsFollowTheButtonTable) {
   EXPECT_EQ(kCloseBoxResult, 2);
 }
 
+TEST(MessageBoxModel, CopiedTextFollowsTheSystemBoxLayout) {
+  MessageBoxModel box = BuildMessageBox("Insert the disk.\r\nThen press Yes.", kMsgConfirmation,
+                                        kMbYes | kMbNo | kMbCancel);
+  const std::string rule = "---------------------------\r\n";
+  EXPECT_EQ(MessageBoxClipboardText(box), rule + "Confirm\r\n" + rule +
+                                              "Insert the disk.\r\nThen press Yes.\r\n" + rule +
+                                              "Yes   No   Cancel   \r\n" + rule);
+  box.text = "x";
+  box.buttons = {{"Fish && &Chips", kResultOk, 'C'}, {"odd&", kResultCancel, 0}};
+  EXPECT_EQ(MessageBoxClipboardText(box),
+            rule + "Confirm\r\n" + rule + "x\r\n" + rule + "Fish & Chips   odd   \r\n" + rule);
+}
+
 }  // namespace
 }  // namespace kinloom

@@ -1,0 +1,13 @@
+// Putting text on the clipboard.
+#pragma once
+
+#include <string>
+
+#include "platform/win32/win_api.h"
+
+namespace kinloom {
+
+// Replaces the clipboard's contents by `text` (ANSI) on behalf of `owner`; false on failure.
+bool CopyTextToClipboard(HWND owner, const std::string& text);
+
+}  // namespace kinloom
