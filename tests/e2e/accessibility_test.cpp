@@ -127,6 +127,25 @@ std::string Describe(const RECT& r) {
          std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
 }
 
+// The last focus event of another process's window, as a screen reader hears it.
+struct FocusEvent {
+  HWND window = nullptr;
+  LONG object = 0;
+  LONG child = 0;
+};
+FocusEvent lastFocusEvent;
+
+void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                           DWORD) {
+  lastFocusEvent = {window, object, child};
+}
+
+// Events out of context arrive as messages to this thread.
+void PumpTestMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
 class AccessibilityTest : public MenuTest {
  protected:
   // Checks the screen's accessible object against its layout: name, then each hotspot.
@@ -172,9 +191,21 @@ TEST_F(AccessibilityTest, EveryScreenReadsAsNamedButtonsAndOneRunsByItsDefaultAc
   ExpectScreenReads(main, kScreens[0]);
 
   // The highlight is the focused child, and a focus event names it.
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
+                                       OnFocusEvent, menu_.ProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_TRUE(hook);
   SetForegroundWindow(main);
   ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }));
   TapKey(VK_TAB);
+  ASSERT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnResearch"), kHovered));
+  TapKey(VK_TAB);
+  EXPECT_TRUE(WaitFor([&] {
+    PumpTestMessages();
+    return lastFocusEvent.window == main && lastFocusEvent.object == OBJID_CLIENT &&
+           lastFocusEvent.child == 2;
+  })) << "no focus event for the second hotspot";
+  UnhookWinEvent(hook);
+  TapKey(VK_HOME);
   ASSERT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnResearch"), kHovered));
   Accessible client = AccessibleOf(main, OBJID_CLIENT);
   ASSERT_TRUE(client);
