@@ -5,41 +5,23 @@ namespace kinloom {
 
 namespace {
 
+constexpr struct {
+  WPARAM virtualKey;
+  Key key;
+} kKeys[] = {
+    {VK_RETURN, Key::kEnter}, {VK_ESCAPE, Key::kEscape}, {VK_SPACE, Key::kSpace},
+    {VK_TAB, Key::kTab},      {VK_UP, Key::kUp},         {VK_DOWN, Key::kDown},
+    {VK_LEFT, Key::kLeft},    {VK_RIGHT, Key::kRight},   {VK_HOME, Key::kHome},
+    {VK_END, Key::kEnd},
+};
+
 bool PortableKey(WPARAM virtualKey, Key& key) {
-  switch (virtualKey) {
-    case VK_RETURN:
-      key = Key::kEnter;
-      return true;
-    case VK_ESCAPE:
-      key = Key::kEscape;
-      return true;
-    case VK_SPACE:
-      key = Key::kSpace;
-      return true;
-    case VK_TAB:
-      key = Key::kTab;
-      return true;
-    case VK_UP:
-      key = Key::kUp;
-      return true;
-    case VK_DOWN:
-      key = Key::kDown;
-      return true;
-    case VK_LEFT:
-      key = Key::kLeft;
-      return true;
-    case VK_RIGHT:
-      key = Key::kRight;
-      return true;
-    case VK_HOME:
-      key = Key::kHome;
-      return true;
-    case VK_END:
-      key = Key::kEnd;
-      return true;
-    default:
-      return false;
+  for (const auto& row : kKeys) {
+    if (row.virtualKey != virtualKey) continue;
+    key = row.key;
+    return true;
   }
+  return false;
 }
 
 bool Held(int virtualKey) {

@@ -4,7 +4,6 @@
 #include "screens/family_screen.h"
 #include "screens/main_menu.h"
 #include "screens/research_screen.h"
-#include "tests/support/allocation_counter.h"
 #include "tests/unit/screens/screens_fixture.h"
 
 namespace kinloom {
@@ -104,14 +103,7 @@ TEST_F(HotspotFramesTest, EachEventCopiesAtMostTwoRectanglesAndAllocatesNothing)
       [&] { backend.Release(main, tutor, MouseButton::kRight); },
       [&] { backend.MovePointer(main, kBackground); },
   };
-  for (std::size_t i = 0; i < events.size(); ++i) {
-    SCOPED_TRACE(i);
-    const long copies = Bitmap::CopyRectCount();
-    const long allocations = AllocationCount();
-    events[i]();
-    EXPECT_EQ(AllocationCount(), allocations);
-    EXPECT_LE(Bitmap::CopyRectCount() - copies, 2);
-  }
+  ExpectEachCheap(events);
 }
 
 TEST_F(HotspotFramesTest, CountOfZeroFramesPreparesNothing) {

@@ -13,7 +13,6 @@
 #include "screens/reading_order.h"
 #include "screens/research_screen.h"
 #include "screens/tessary_screen.h"
-#include "tests/support/allocation_counter.h"
 #include "tests/unit/screens/screens_fixture.h"
 
 namespace kinloom {
@@ -189,14 +188,7 @@ TEST_F(KeyboardTest, EachKeyCopiesAtMostTwoRectanglesAndAllocatesNothing) {
       [&] { main.KeyboardLost(); },
       [&] { main.KeyDown(Key::kEscape, false, false); },
   };
-  for (std::size_t i = 0; i < events.size(); ++i) {
-    SCOPED_TRACE(i);
-    const long copies = Bitmap::CopyRectCount();
-    const long allocations = AllocationCount();
-    events[i]();
-    EXPECT_EQ(AllocationCount(), allocations);
-    EXPECT_LE(Bitmap::CopyRectCount() - copies, 2);
-  }
+  ExpectEachCheap(events);
 }
 
 TEST_F(KeyboardTest, AssistiveTechnologyRunsAChoiceAsAClick) {

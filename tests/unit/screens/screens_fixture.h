@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "screens/hotspot_menu_screen.h"
 #include "screens/main_menu.h"
 #include "screens/startup.h"
+#include "tests/support/allocation_counter.h"
 #include "tests/support/fake_system.h"
 #include "tests/support/headless_backend.h"
 
@@ -103,6 +105,18 @@ class ScreensTest : public ::testing::Test {
       }
     }
     return true;
+  }
+
+  // The per-event budget: each event copies at most two rectangles and allocates nothing.
+  static void ExpectEachCheap(const std::vector<std::function<void()>>& events) {
+    for (std::size_t i = 0; i < events.size(); ++i) {
+      SCOPED_TRACE(i);
+      const long copies = Bitmap::CopyRectCount();
+      const long allocations = AllocationCount();
+      events[i]();
+      EXPECT_EQ(AllocationCount(), allocations);
+      EXPECT_LE(Bitmap::CopyRectCount() - copies, 2);
+    }
   }
 
   std::vector<std::string> BoxTexts() {
