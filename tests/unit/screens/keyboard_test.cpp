@@ -66,7 +66,7 @@ TEST_F(KeyboardTest, EveryScreenReadsTopToBottomAndLeftToRightOnALine) {
             (Names{"btnVarnel", "btnWorldTree", "btnIDet", "btnTalk", "btnFamilyHistory",
                    "btnRecords", "btnToMain", "btnQuit"}));
   // A line is a few pixels deep, not more.
-  const std::vector<HotspotLayout> rows = {{1, "a", 300, 104, "", 0, 0, ""},
+  const std::vector<HotspotLayout> rows = {{1, "a", 300, 100, "", 0, 0, ""},
                                            {2, "b", 10, 100 + kSameLineTolerance, "", 0, 0, ""},
                                            {3, "c", 5, 105 + kSameLineTolerance, "", 0, 0, ""}};
   EXPECT_EQ(ReadingOrder(rows), (std::vector<std::int32_t>{2, 1, 3}));
