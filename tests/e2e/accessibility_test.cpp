@@ -211,6 +211,12 @@ TEST_F(AccessibilityTest, EveryScreenReadsAsNamedButtonsAndOneRunsByItsDefaultAc
   ASSERT_TRUE(client);
   EXPECT_NE(LongOf(&IAccessible::get_accState, *client, 1) & STATE_SYSTEM_FOCUSED, 0);
   EXPECT_EQ(LongOf(&IAccessible::get_accState, *client, 2) & STATE_SYSTEM_FOCUSED, 0);
+  // The hotspot under the pointer is hot, and the pointer takes the highlight.
+  menu_.PointAt(main, MainScreen().Find("btnArbora"));
+  ASSERT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnArbora"), kHovered));
+  EXPECT_EQ(LongOf(&IAccessible::get_accState, *client, 3),
+            STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_HOTTRACKED);
+  EXPECT_EQ(LongOf(&IAccessible::get_accState, *client, 1), STATE_SYSTEM_FOCUSABLE);
 
   for (std::size_t i = 1; i < std::size(kScreens); ++i) {
     HWND sub = OpenSubScreen(main, kScreens[i].screen);
