@@ -9,9 +9,9 @@
 #include "tests/e2e/input.h"
 #include "tests/e2e/journal.h"
 #include "tests/e2e/processes.h"
-#include "tests/e2e/wait_for.h"
-#include "tests/e2e/window_probe.h"
 #include "tests/e2e/world.h"
+#include "tests/support/wait_for.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom::e2e {
 namespace {

@@ -1,7 +1,7 @@
 // SendInput wrappers: absolute pointer moves, buttons and keys.
 #include "tests/e2e/input.h"
 
-#include "tests/e2e/wait_for.h"
+#include "tests/support/wait_for.h"
 
 namespace kinloom::e2e {
 namespace {

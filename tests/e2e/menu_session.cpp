@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "tests/e2e/input.h"
-#include "tests/e2e/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom::e2e {
 
@@ -16,9 +16,7 @@ bool MenuSession::Start(const std::string& folder) {
 }
 
 HWND MenuSession::WaitForWindow(const std::string& title, DWORD timeoutMs) const {
-  HWND found = nullptr;
-  WaitFor([&] { return (found = FindShownWindow(title, ProcessId())) != nullptr; }, timeoutMs);
-  return found;
+  return kinloom::WaitForWindow(title, ProcessId(), timeoutMs);
 }
 
 bool MenuSession::Shows(const std::string& title) const {

@@ -9,7 +9,7 @@
 #include "tests/e2e/image.h"
 #include "tests/e2e/menu_layout.h"
 #include "tests/e2e/processes.h"
-#include "tests/e2e/wait_for.h"
+#include "tests/support/wait_for.h"
 
 namespace kinloom::e2e {
 
