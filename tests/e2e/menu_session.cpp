@@ -1,8 +1,6 @@
 // Driving the menu process through real input and reading what it shows.
 #include "tests/e2e/menu_session.h"
 
-#include <cstdlib>
-
 #include "tests/e2e/input.h"
 #include "tests/support/window_probe.h"
 
@@ -47,16 +45,7 @@ void MenuSession::PointAtBackground(HWND screenWindow) const {
 }
 
 void MenuSession::ClickHotspot(HWND screenWindow, const Hotspot& hotspot) const {
-  // Two quick clicks on one spot make a double click, whose second press is no click; a person
-  // clicking again soon lands a few pixels away.
-  constexpr int kDoubleClickReach = 4, kAside = 8;
-  POINT at = CentreOf(HotspotArea(screenWindow, hotspot));
-  if (std::abs(at.x - lastClick_.x) <= kDoubleClickReach &&
-      std::abs(at.y - lastClick_.y) <= kDoubleClickReach) {
-    at.x += kAside;
-  }
-  ClickAt(at);
-  lastClick_ = at;
+  ClickAt(CentreOf(HotspotArea(screenWindow, hotspot)));
 }
 
 const Image& MenuSession::ArtOf(const MenuScreen& screen, const Hotspot& hotspot) {
@@ -82,9 +71,8 @@ void MenuSession::ClickControl(HWND window, int id) const {
 }
 
 void MenuSession::PressKey(HWND window, WORD virtualKey) const {
-  // A window of another process may come up inactive; keys go to the foreground window.
-  SetForegroundWindow(window);
-  WaitFor([&] { return GetForegroundWindow() == window; }, 2000);
+  // Keys go to the foreground window; one of another process may come up inactive.
+  WaitUntilReadyForInput(window);
   TapKey(virtualKey);
 }
 

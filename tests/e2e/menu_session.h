@@ -59,7 +59,6 @@ class MenuSession {
   std::string menuExe_;
   std::string artFolder_;
   std::map<std::string, Image> art_;
-  mutable POINT lastClick_ = {-100, -100};
 };
 
 }  // namespace kinloom::e2e
