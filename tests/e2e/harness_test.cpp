@@ -143,7 +143,7 @@ TEST_F(HarnessTest, DemoWindowIsFoundReadAndClosedWithRealInput) {
       GetWindowRect(GetDlgItem(window, IDOK), &area);
       ClickAt(CentreOf(area));
     } else if (std::string(way) == "enter") {
-      SetForegroundWindow(window);
+      ASSERT_TRUE(WaitUntilReadyForInput(window));
       TapKey(VK_RETURN);
     } else {
       ClickAt(CloseBoxOf(window));
