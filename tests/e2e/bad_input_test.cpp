@@ -4,7 +4,6 @@
 // lost setting, and every message exactly as the menu words it.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -93,7 +92,7 @@ class BadInputTest : public MenuTest {
     for (int attempt = 0; attempt < 3; ++attempt) {
       ClickAt(CentreOf(button->rect));
       if (menu_.WaitUntilHidden(box.window, 2000)) return;
-      std::fprintf(stderr, "RETRY click of %s\n", button->caption.c_str());
+      ReportResend("click of " + button->caption);
     }
     FAIL() << "the box stayed open";
   }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tests/e2e/world.h"
 #include "tests/support/window_probe.h"
 
 namespace kinloom::e2e {
@@ -167,7 +168,7 @@ bool DragTitleBar(HWND window, int dx, int dy) {
   constexpr int kAttempts = 5;
   bool started = false;
   for (int attempt = 0; attempt < kAttempts && !started; ++attempt) {
-    if (attempt > 0) std::fprintf(stderr, "RETRY title-bar press\n");
+    if (attempt > 0) ReportResend("title-bar press");
     MovePointer(grip);
     PressButton(Button::kLeft);
     started = WaitFor(moving, 600);
@@ -186,6 +187,17 @@ bool DragTitleBar(HWND window, int dx, int dy) {
   }
   ReleaseButton(Button::kLeft);
   return WaitFor([&] { return !moving(); });
+}
+
+void ReportResend(const std::string& what) {
+  const std::string line = "RESENT " + what + "\n";
+  std::fputs(line.c_str(), stderr);
+  const std::string folder = WindowsPathOf(KINLOOM_E2E_FAILURES);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  if (std::FILE* log = std::fopen((folder + "\\input-resent.log").c_str(), "a")) {
+    std::fputs(line.c_str(), log);
+    std::fclose(log);
+  }
 }
 
 POINT CloseBoxOf(HWND window) {

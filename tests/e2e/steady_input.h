@@ -1,9 +1,7 @@
 // Real input that survives Wine's now and then lost injected moves: hover until the hotspot shows
-// it, click until the outcome shows. Every attempt after the first is reported on stderr with
-// RETRY, so a run shows how often Wine lost input.
+// it, click until the outcome shows. Every attempt after the first is reported (ReportResend).
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 #include "tests/e2e/input.h"
@@ -22,7 +20,7 @@ inline bool HoverSteadily(MenuSession& menu, HWND window, const MenuScreen& scre
     if (WaitFor([&] { return menu.FrameShown(window, screen, hotspot) == kHovered; }, 1500)) {
       return true;
     }
-    std::fprintf(stderr, "RETRY hover of %s on %s\n", hotspot.name, screen.title);
+    ReportResend(std::string("hover of ") + hotspot.name + " on " + screen.title);
   }
   return false;
 }
@@ -39,7 +37,7 @@ int ClickUntil(MenuSession& menu, HWND window, const MenuScreen& screen, const c
     if (!HoverSteadily(menu, window, screen, hotspot)) return 0;
     ClickAt(CentreOf(menu.HotspotArea(window, hotspot)));
     if (WaitFor(done, 3000)) return attempt;
-    std::fprintf(stderr, "RETRY click of %s on %s\n", name, screen.title);
+    ReportResend(std::string("click of ") + name + " on " + screen.title);
   }
   return 0;
 }
