@@ -9,6 +9,7 @@
 
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
+#include "tests/e2e/steady_input.h"
 
 namespace kinloom::e2e {
 namespace {
@@ -212,10 +213,13 @@ TEST_F(AccessibilityTest, EveryScreenReadsAsNamedButtonsAndOneRunsByItsDefaultAc
   EXPECT_NE(LongOf(&IAccessible::get_accState, *client, 1) & STATE_SYSTEM_FOCUSED, 0);
   EXPECT_EQ(LongOf(&IAccessible::get_accState, *client, 2) & STATE_SYSTEM_FOCUSED, 0);
   // The hotspot under the pointer is hot, and the pointer takes the highlight.
-  menu_.PointAt(main, MainScreen().Find("btnArbora"));
-  ASSERT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnArbora"), kHovered));
-  EXPECT_EQ(LongOf(&IAccessible::get_accState, *client, 3),
-            STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_HOTTRACKED);
+  ASSERT_TRUE(HoverSteadily(menu_, main, MainScreen(), MainScreen().Find("btnArbora")));
+  constexpr long kHotAndFocused =
+      STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_HOTTRACKED;
+  EXPECT_TRUE(WaitFor([&] {
+    return LongOf(&IAccessible::get_accState, *client, 3) == kHotAndFocused;
+  })) << "state "
+      << LongOf(&IAccessible::get_accState, *client, 3);
   EXPECT_EQ(LongOf(&IAccessible::get_accState, *client, 1), STATE_SYSTEM_FOCUSABLE);
 
   for (std::size_t i = 1; i < std::size(kScreens); ++i) {

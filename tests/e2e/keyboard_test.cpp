@@ -2,6 +2,7 @@
 // pointer shares, key clicks, and Escape back to the main menu.
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
+#include "tests/e2e/steady_input.h"
 
 namespace kinloom::e2e {
 namespace {
@@ -117,11 +118,9 @@ TEST_F(KeyboardTest, PointerAndKeysShareOneHighlight) {
   HWND main = StartMenu();
   ASSERT_TRUE(main);
   Focus(main);
-  menu_.PointAt(main, MainScreen().Find("btnResearch"));
-  ASSERT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnResearch"), kHovered));
+  ASSERT_TRUE(HoverSteadily(menu_, main, MainScreen(), MainScreen().Find("btnResearch")));
   ExpectKeyMovesTo(main, MainScreen(), VK_TAB, "btnInternet", "btnResearch");
-  menu_.PointAt(main, MainScreen().Find("btnArbora"));
-  EXPECT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnArbora"), kHovered));
+  ASSERT_TRUE(HoverSteadily(menu_, main, MainScreen(), MainScreen().Find("btnArbora")));
   EXPECT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnInternet"), kNormal))
       << "the pointer took the highlight";
   ExpectKeyMovesTo(main, MainScreen(), VK_TAB, "btnFamily", "btnArbora");
