@@ -1,6 +1,8 @@
 // The toolkit's backend on Win32: native windows, message loops, message boxes, art resources.
 #include "platform/win32/win32_backend.h"
 
+#include <utility>
+
 #include "platform/error.h"
 #include "platform/toolkit/dib.h"
 #include "platform/toolkit/window.h"
@@ -21,7 +23,8 @@ const char* const kIconResource = "MAINICON";
 Win32Backend::Win32Backend() {
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), kIconResource);
   if (!icon) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-  // CS_DBLCLKS: the second press of a double click comes as WM_LBUTTONDBLCLK.
+  // CS_DBLCLKS: the second press of a double click comes as WM_LBUTTONDBLCLK, a press like
+  // any other; which press is the second of a double click the application decides.
   WindowBase::RegisterWindowClass(ToolkitWindow::kClassName, CS_DBLCLKS, icon, nullptr);
   WindowBase::RegisterWindowClass(ToolkitWindow::kDialogClassName, CS_DBLCLKS, nullptr, nullptr);
   WindowBase::RegisterWindowClass(MessageBoxWindow::kClassName, 0, nullptr,
@@ -73,6 +76,14 @@ Bitmap Win32Backend::LoadArt(const std::string& name) {
 
 Size Win32Backend::ScreenSize() const {
   return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+DoubleClickLimits Win32Backend::SystemDoubleClickLimits() const {
+  return {GetDoubleClickTime(), GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
+}
+
+void Win32Backend::ReportPressesTo(PressObserver observer) {
+  ObserveLeftPresses(std::move(observer));
 }
 
 }  // namespace kinloom

@@ -73,6 +73,11 @@ void ClickAt(POINT screen) {
   ReleaseButton(Button::kLeft);
 }
 
+void DoubleClickAt(POINT screen) {
+  ClickAt(screen);
+  ClickAt(screen);
+}
+
 void TapKey(WORD virtualKey) {
   INPUT inputs[2] = {};
   inputs[0].type = inputs[1].type = INPUT_KEYBOARD;

@@ -12,6 +12,8 @@ void PressButton(Button button);
 void ReleaseButton(Button button);
 // Moves there, then presses and releases the left button.
 void ClickAt(POINT screen);
+// Two clicks on one spot at once, as a person double-clicks.
+void DoubleClickAt(POINT screen);
 void TapKey(WORD virtualKey);
 
 // Drags a window by its title bar by (dx, dy), as a person moves it; false when no move began.
