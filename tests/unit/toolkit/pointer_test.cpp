@@ -149,33 +149,6 @@ TEST(PressHistory, SecondPressIsSoonerAndNearerThanTheSystemLimits) {
   EXPECT_TRUE(presses.Press(1300, {5, 5}, limits));
 }
 
-// Whatever the first press of a double click did (open a window, close a box), the second
-// press makes no click where it lands, and still shows its press.
-TEST_F(PointerTest, SecondPressOnAnotherWindowOrAfterABoxButtonMakesNoClick) {
-  TestForm* other = nullptr;
-  app.CreateForm(other);
-  Log otherLog;
-  other->LogEvents(otherLog);
-  form->a.OnClick = [&](Picture&) {
-    log.push_back("click a");
-    other->MoveTo(form->Position());
-    other->Show();
-  };
-  backend.Press(*form, {15, 15});
-  backend.Release(*form, {15, 15});
-  backend.PressAgain(*other, {15, 15});
-  backend.Release(*other, {15, 15});
-  EXPECT_EQ(otherLog, (Log{"down a L", "up a L"}));
-
-  otherLog.clear();
-  const Point corner = other->Position();
-  backend.PressNativeButton({corner.x + 55, corner.y + 15});  // a box's button over b
-  backend.PressAgain(*other, {55, 15});
-  backend.Release(*other, {55, 15});
-  backend.Click(*other, {55, 15});
-  EXPECT_EQ(otherLog, (Log{"down b L", "up b L", "move b", "down b L", "click b", "up b L"}));
-}
-
 TEST_F(PointerTest, LostCaptureForgetsThePress) {
   backend.Press(*form, {15, 15});
   form->CaptureLost();
