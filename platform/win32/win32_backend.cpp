@@ -23,8 +23,7 @@ const char* const kIconResource = "MAINICON";
 Win32Backend::Win32Backend() {
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), kIconResource);
   if (!icon) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-  // CS_DBLCLKS: the second press of a double click comes as WM_LBUTTONDBLCLK, a press like
-  // any other; which press is the second of a double click the application decides.
+  // CS_DBLCLKS: the second press of a double click comes as WM_LBUTTONDBLCLK.
   WindowBase::RegisterWindowClass(ToolkitWindow::kClassName, CS_DBLCLKS, icon, nullptr);
   WindowBase::RegisterWindowClass(ToolkitWindow::kDialogClassName, CS_DBLCLKS, nullptr, nullptr);
   WindowBase::RegisterWindowClass(MessageBoxWindow::kClassName, 0, nullptr,
