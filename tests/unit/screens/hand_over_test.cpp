@@ -11,7 +11,7 @@
 namespace kinloom {
 namespace {
 
-constexpr int kArbora = 1, kAncestry = 4, kFamily = 8, kTY = 9;
+constexpr int kAncestry = 4, kFamily = 8, kTY = 9;
 constexpr int kNormal = 0, kPressed = 2;
 
 class HandOverTest : public ScreensTest {
@@ -103,17 +103,6 @@ TEST_F(HandOverTest, CloseRequestWaitsForTheWelcomeDialogAndKeepsItsAnswer) {
   app.Run();  // no step ends it: the held request does
   EXPECT_TRUE(frmMain->IsClosed());
   EXPECT_EQ(LastReminderWritten(), "1");
-}
-
-TEST_F(HandOverTest, CloseRequestWaitsForABox) {
-  backend.Boxes().Answer(kResultCancel, [&] {
-    frmMain->Close();
-    EXPECT_FALSE(frmMain->IsClosed());
-  });
-  backend.Then([&] { backend.Click(*frmMain, CentreOf(*frmMain, kArbora)); });
-  app.Run();
-  EXPECT_TRUE(frmMain->IsClosed());
-  EXPECT_EQ(BoxTexts().size(), 1u);
 }
 
 TEST_F(HandOverTest, CloseRequestWaitsForASubScreenThenClosesTheMainMenu) {
