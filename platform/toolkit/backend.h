@@ -67,8 +67,8 @@ class Backend {
   virtual Bitmap LoadArt(const std::string& name) = 0;
   virtual Size ScreenSize() const = 0;
   virtual DoubleClickLimits SystemDoubleClickLimits() const = 0;
-  // Every left press, on any window, box or button of the program, goes to `observer` before
-  // the window or control under it gets it. An empty observer ends this.
+  // Every left press, on any window (its frame too), box or button of the program, goes to
+  // `observer` before the window or control under it gets it. An empty observer ends this.
   virtual void ReportPressesTo(PressObserver observer) = 0;
 };
 

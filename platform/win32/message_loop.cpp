@@ -14,8 +14,17 @@ PressObserver& LeftPressObserver() {
   return observer;
 }
 
+// Title bars and close boxes count too: a press there in between makes the next press a first.
 bool IsLeftPress(const MSG& msg) {
-  return msg.message == WM_LBUTTONDOWN || msg.message == WM_LBUTTONDBLCLK;
+  switch (msg.message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
 }
 
 bool IsDialogKey(const MSG& msg) {

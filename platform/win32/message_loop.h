@@ -8,8 +8,9 @@
 
 namespace kinloom {
 
-// Every left press the pump takes, on any of our windows or their controls, goes to `observer`
-// before it is dispatched: presses on native buttons never reach our window procedures.
+// Every left press the pump takes, on any of our windows, their frames or their controls, goes
+// to `observer` before it is dispatched: presses on native buttons never reach our window
+// procedures.
 void ObserveLeftPresses(PressObserver observer);
 
 // Waits for and handles one message: Enter and Escape go to our window under them, other keys
