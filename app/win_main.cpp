@@ -1,4 +1,4 @@
-// The program's entry point: the Win32 system adapter and backend under the portable start-up.
+// The composition root: WinMain puts the Win32 system adapter and backend under the start-up.
 #include "platform/win32/win_api.h"
 
 #include <commctrl.h>
