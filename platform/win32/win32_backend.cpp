@@ -67,8 +67,7 @@ Bitmap Win32Backend::LoadArt(const std::string& name) {
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) throw Error("The picture " + name + " is missing from the program file");
-  // The resource stays mapped with the program, so its pixels can be decoded when first shown.
-  return DecodeDibOnFirstUse(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
+  return DecodeDib(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
 }
 
 Size Win32Backend::ScreenSize() const {
