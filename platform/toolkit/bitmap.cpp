@@ -35,7 +35,8 @@ Bitmap::Bitmap(int width, int height, std::uint32_t fill)
 Bitmap::Bitmap(int width, int height, std::vector<std::uint32_t> palette)
     : width_(std::max(width, 0)), height_(std::max(height, 0)), palette_(std::move(palette)) {
   if (width_ == 0 || height_ == 0) width_ = height_ = 0;
-  if (palette_.empty()) palette_.push_back(0);  // index 0 must show something
+  // Every byte is an index into it, so no index can read past it; unused entries are black.
+  if (palette_.size() < 256) palette_.resize(256, 0);
   indexes_.assign(Area(), 0);
 }
 

@@ -15,7 +15,7 @@ class Bitmap {
   Bitmap() = default;
   // Colour pixels, all `fill`.
   Bitmap(int width, int height, std::uint32_t fill = 0);
-  // Indexed pixels, all index 0, shown through `palette` (at most 256 colours, at least one).
+  // Indexed pixels, all index 0, shown through `palette`, which is filled up to 256 colours.
   // 256-colour art stays indexed: a quarter of the memory, turned into colour as it is copied.
   Bitmap(int width, int height, std::vector<std::uint32_t> palette);
 
@@ -35,7 +35,7 @@ class Bitmap {
   void SetPixel(int x, int y, std::uint32_t colour) { pixels_[Index(x, y)] = colour; }
   std::uint32_t* Row(int y) { return &pixels_[Index(0, y)]; }
   const std::uint32_t* Row(int y) const { return &pixels_[Index(0, y)]; }
-  // Indexed bitmaps only; the caller keeps every index inside the palette.
+  // Indexed bitmaps only.
   std::uint8_t* IndexRow(int y) { return &indexes_[Index(0, y)]; }
 
   // Copies srcRect of src to (dstX, dstY) of this colour bitmap, clipped to both bitmaps; an
