@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <utility>
 
 namespace kinloom {
 namespace {
@@ -32,11 +31,11 @@ Bitmap::Bitmap(int width, int height, std::uint32_t fill)
   pixels_.assign(Area(), fill);
 }
 
-Bitmap::Bitmap(int width, int height, std::vector<std::uint32_t> palette)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)), palette_(std::move(palette)) {
+Bitmap::Bitmap(int width, int height, const std::vector<std::uint32_t>& palette)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), palette_(256, 0) {
   if (width_ == 0 || height_ == 0) width_ = height_ = 0;
   // Every byte is an index into it, so no index can read past it; unused entries are black.
-  if (palette_.size() < 256) palette_.resize(256, 0);
+  std::copy_n(palette.begin(), std::min(palette.size(), palette_.size()), palette_.begin());
   indexes_.assign(Area(), 0);
 }
 

@@ -15,9 +15,10 @@ class Bitmap {
   Bitmap() = default;
   // Colour pixels, all `fill`.
   Bitmap(int width, int height, std::uint32_t fill = 0);
-  // Indexed pixels, all index 0, shown through `palette`, which is filled up to 256 colours.
+  // Indexed pixels, all index 0, shown through `palette` filled up to 256 colours (a longer
+  // one is cut there).
   // 256-colour art stays indexed: a quarter of the memory, turned into colour as it is copied.
-  Bitmap(int width, int height, std::vector<std::uint32_t> palette);
+  Bitmap(int width, int height, const std::vector<std::uint32_t>& palette);
 
   int Width() const { return width_; }
   int Height() const { return height_; }

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/error.h"
@@ -102,14 +101,13 @@ void CheckPixelsPresent(const InfoHeader& h, std::uint64_t available) {
 }
 
 // 256-colour art stays indexed with its palette; true colour becomes colour pixels.
-Bitmap DecodePixels(const InfoHeader& h, std::vector<std::uint32_t> palette,
+Bitmap DecodePixels(const InfoHeader& h, const std::vector<std::uint32_t>& palette,
                     const std::uint8_t* bits, std::uint64_t available) {
   CheckPixelsPresent(h, available);
   const int width = static_cast<int>(h.width);
   const int height = Height(h);
   const std::size_t colours = palette.size();
-  Bitmap bitmap =
-      h.bitCount == 8 ? Bitmap(width, height, std::move(palette)) : Bitmap(width, height);
+  Bitmap bitmap = h.bitCount == 8 ? Bitmap(width, height, palette) : Bitmap(width, height);
   bitmap.SetSourceBitsPerPixel(h.bitCount);
   for (int stored = 0; stored < height; ++stored) {
     const int y = h.height < 0 ? stored : height - 1 - stored;
@@ -127,9 +125,9 @@ Bitmap DecodePixels(const InfoHeader& h, std::vector<std::uint32_t> palette,
 
 Bitmap DecodeDib(const std::uint8_t* data, std::size_t size) {
   const InfoHeader h = ReadInfoHeader(data, size);
-  std::vector<std::uint32_t> palette = ReadPalette(data, size, h);
+  const std::vector<std::uint32_t> palette = ReadPalette(data, size, h);
   const std::uint64_t offset = h.headerSize + std::uint64_t{4} * h.paletteSize;
-  return DecodePixels(h, std::move(palette), data + offset, size - offset);
+  return DecodePixels(h, palette, data + offset, size - offset);
 }
 
 Bitmap DecodeBmpFile(const std::uint8_t* data, std::size_t size) {
@@ -137,12 +135,12 @@ Bitmap DecodeBmpFile(const std::uint8_t* data, std::size_t size) {
   const std::uint8_t* dib = data + kFileHeaderSize;
   const std::size_t dibSize = size - kFileHeaderSize;
   const InfoHeader h = ReadInfoHeader(dib, dibSize);
-  std::vector<std::uint32_t> palette = ReadPalette(dib, dibSize, h);
+  const std::vector<std::uint32_t> palette = ReadPalette(dib, dibSize, h);
   const std::uint64_t bitsOffset = Read32(data + 10);
   if (bitsOffset < kFileHeaderSize + h.headerSize || bitsOffset > size) {
     Malformed("bad pixel data offset");
   }
-  return DecodePixels(h, std::move(palette), data + bitsOffset, size - bitsOffset);
+  return DecodePixels(h, palette, data + bitsOffset, size - bitsOffset);
 }
 
 }  // namespace kinloom
