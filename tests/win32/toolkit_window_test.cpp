@@ -193,7 +193,7 @@ TEST_F(ToolkitWindowTest, PaintsPicturesAndRepaintsWhatChanged) {
 TEST_F(ToolkitWindowTest, WindowsOfEverySizePaintTheirOwnPixels) {
   const auto showsAt = [&](const Window& window, POINT p, std::uint32_t rgb) {
     const COLORREF expected = RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
-    return WaitUntil([&] { return ScreenPixel(window, p) == expected; });
+    return WaitFor([&] { return ScreenPixel(window, p) == expected; });
   };
   // The smaller window first, so the larger one paints after it and it again after that.
   dialog_->Show();
