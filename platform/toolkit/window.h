@@ -35,6 +35,10 @@ class Window {
 
   // Run once by Application::CreateForm, before the native window exists.
   virtual void FormCreate() {}
+  // Run once, just before the window is first shown: a window decodes its art here, so art
+  // of a window never shown costs nothing. A failure goes to the application's error report
+  // and the window is shown all the same.
+  virtual void FormFirstShow() {}
 
   // Layout, set before the native window is created.
   std::string title;
@@ -60,6 +64,10 @@ class Window {
 
   // The window's windowless choices, for assistive technology; nullptr when it has none.
   ChoiceList* choices = nullptr;
+  // Run once the window is shown, and just before it hides: a window that takes another's
+  // place shows before the other hides, so activation never leaves the program in between.
+  std::function<void()> OnShown;
+  std::function<void()> OnHiding;
 
   // Adds a control on top of those added before.
   void Add(Control& control);
@@ -72,8 +80,8 @@ class Window {
   // Pointer entry points. A left press gives its control the pointer until the left release;
   // while a control holds the pointer every pointer event goes to it. A left press and left
   // release on the same control click it, before the release event runs. The second press of
-  // a double click (doubleClick true) is a press that makes no click.
-  void MouseDown(Point p, MouseButton button, bool doubleClick = false);
+  // a double click, as the application decides it, is a press that makes no click.
+  void MouseDown(Point p, MouseButton button);
   // `moved` is false for the move a window gets when it appears under a pointer at rest.
   void MouseMove(Point p, bool moved = true);
   void MouseUp(Point p, MouseButton button);
@@ -102,8 +110,12 @@ class Window {
 
   // Close box, system menu Close, or a handler closing the window. A modal window ends with
   // kModalCloseResult and runs no handler; the main window runs OnClose and closes for good,
-  // even when OnClose fails; any other window hides.
+  // even when OnClose fails, once no modal window runs (Application::HoldsClose); any other
+  // window hides.
   void Close();
+  // The system ends the session: the main window runs OnClose and closes at once, modal windows
+  // or not, and a failure is not reported: nobody is left to answer a box.
+  void EndSession();
   // The window became the active window. Backends call this outside the activation message
   // itself, so a handler may show a modal window from here.
   void Activated();
@@ -148,6 +160,7 @@ class Window {
   bool main_ = false;
   bool closed_ = false;
   bool visible_ = false;
+  bool shownBefore_ = false;
   Point position_;  // used while there is no native window
   Application* application_ = nullptr;
   std::unique_ptr<NativeWindow> native_;

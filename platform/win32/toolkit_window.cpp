@@ -2,6 +2,8 @@
 // and turns its messages into the window's portable events.
 #include "platform/win32/toolkit_window.h"
 
+#include <algorithm>
+
 #include "platform/toolkit/application.h"
 #include "platform/win32/key_input.h"
 #include "platform/win32/native_controls.h"
@@ -44,6 +46,18 @@ bool PointerMoved() {
   return moved;
 }
 
+Bitmap& SharedPaintBuffer() {
+  static Bitmap buffer;
+  return buffer;
+}
+
+// Grows the shared buffer to hold a client area of that size as well as those before.
+void FitPaintBuffer(int width, int height) {
+  Bitmap& buffer = SharedPaintBuffer();
+  if (width <= buffer.Width() && height <= buffer.Height()) return;
+  buffer = Bitmap(std::max(width, buffer.Width()), std::max(height, buffer.Height()));
+}
+
 // A fixed dialog frame offers only Move and Close in its system menu.
 void TrimDialogSystemMenu(HWND hwnd) {
   HMENU menu = GetSystemMenu(hwnd, FALSE);
@@ -72,7 +86,8 @@ void ExcludeChildren(HWND parent, HDC dc) {
 
 }  // namespace
 
-ToolkitWindow::ToolkitWindow(Window& model) : model_(model), position_(model.Position()) {}
+ToolkitWindow::ToolkitWindow(Window& model)
+    : model_(model), position_(model.Position()), buffer_(SharedPaintBuffer()) {}
 
 HWND ToolkitWindow::Handle() {
   if (!Realised()) Realise();
@@ -80,7 +95,7 @@ HWND ToolkitWindow::Handle() {
 }
 
 void ToolkitWindow::Realise() {
-  buffer_ = Bitmap(model_.clientWidth, model_.clientHeight);
+  FitPaintBuffer(model_.clientWidth, model_.clientHeight);
   WindowCreation creation;
   creation.className = model_.border == BorderStyle::kDialog ? kDialogClassName : kClassName;
   creation.title = model_.title;
@@ -155,6 +170,10 @@ void ToolkitWindow::ChoiceHighlighted(int index) {
   if (Realised()) NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, index + 1);
 }
 
+void ToolkitWindow::PostClose() {
+  PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
 bool ToolkitWindow::OnDialogKey(WPARAM key) {
   // A window that takes keys itself gets Enter and Escape as key messages.
   if (model_.OnKeyDown || (key != VK_RETURN && key != VK_ESCAPE)) return false;
@@ -183,15 +202,15 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      model_.MouseDown(PointFrom(lParam), MouseButton::kLeft, message == WM_LBUTTONDBLCLK);
+      model_.MouseDown(PointFrom(lParam), MouseButton::kLeft);
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-      model_.MouseDown(PointFrom(lParam), MouseButton::kRight, message == WM_RBUTTONDBLCLK);
+      model_.MouseDown(PointFrom(lParam), MouseButton::kRight);
       return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-      model_.MouseDown(PointFrom(lParam), MouseButton::kMiddle, message == WM_MBUTTONDBLCLK);
+      model_.MouseDown(PointFrom(lParam), MouseButton::kMiddle);
       return 0;
     case WM_LBUTTONUP:
       model_.MouseUp(PointFrom(lParam), MouseButton::kLeft);
@@ -237,7 +256,7 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       model_.Close();
       return 0;
     case WM_ENDSESSION:
-      if (wParam && model_.IsMainWindow()) model_.Close();
+      if (wParam) model_.EndSession();
       return 0;
     default:
       return WindowBase::HandleMessage(message, wParam, lParam);

@@ -33,6 +33,7 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   void CapturePointer() override;
   void ReleasePointer() override;
   void ChoiceHighlighted(int index) override;
+  void PostClose() override;
 
   bool OnDialogKey(WPARAM key) override;
 
@@ -54,7 +55,10 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
 
   Window& model_;
   Point position_;  // where the window goes while it has no native window yet
-  Bitmap buffer_;   // the client area, composed before each blit so nothing flickers
+  // The client area, composed before each blit so nothing flickers. One buffer serves every
+  // window: painting is synchronous on one thread, and a buffer per window would cost a
+  // client area's memory for each screen ever shown.
+  Bitmap& buffer_;
   HFONT font_ = nullptr;
   HBRUSH background_ = nullptr;
   HWND savedFocus_ = nullptr;
