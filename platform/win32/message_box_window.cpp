@@ -53,7 +53,8 @@ MessageBoxWindow::MessageBoxWindow(const MessageBoxModel& box)
   creation.bounds = CentredOnScreen(OuterRect({0, 0}, layout.client, kStyle, kExStyle));
   Create(creation);
 
-  CreateChildControl(Handle(), {L"STATIC", "", WS_VISIBLE | SS_ICON, layout.icon, kIconId, "icon"},
+  CreateChildControl(Handle(),
+                     {L"STATIC", "", WS_VISIBLE | WS_GROUP | SS_ICON, layout.icon, kIconId, "icon"},
                      font_.Get());
   SendDlgItemMessageW(Handle(), kIconId, STM_SETICON,
                       reinterpret_cast<WPARAM>(LoadIconW(nullptr, StandardIcon(box.icon))), 0);

@@ -26,6 +26,12 @@ std::string WindowText(HWND hwnd) {
   return std::string(text, length);
 }
 
+std::wstring WideText(HWND hwnd) {
+  wchar_t text[2048];
+  int length = GetWindowTextW(hwnd, text, 2048);
+  return std::wstring(text, length);
+}
+
 SIZE ClientSize(HWND hwnd) {
   RECT r;
   GetClientRect(hwnd, &r);

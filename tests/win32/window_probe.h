@@ -29,6 +29,8 @@ HWND WaitForWindow(const std::string& title);
 std::vector<ChildInfo> Children(HWND parent);
 
 std::string WindowText(HWND hwnd);
+// The window's text as the wide functions read it.
+std::wstring WideText(HWND hwnd);
 SIZE ClientSize(HWND hwnd);
 
 // The window with the keyboard focus in `hwnd`'s thread.
