@@ -15,8 +15,12 @@ namespace {
 constexpr UINT kActivatedMessage = WM_APP + 1;
 
 DWORD StyleFor(const Window& window) {
+  // A dialog is a pop-up, as standard dialogs are.
+  if (window.border == BorderStyle::kDialog) {
+    return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  }
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  if (window.border == BorderStyle::kSingle && window.minimizeBox) style |= WS_MINIMIZEBOX;
+  if (window.minimizeBox) style |= WS_MINIMIZEBOX;
   return style;
 }
 

@@ -16,6 +16,35 @@ namespace {
 // tool that subclasses the window.
 constexpr int kSelfIndex = 0;
 
+// Posted to a window activated while a modal window blocks it, to hand the activation on
+// outside WM_ACTIVATE.
+constexpr UINT kPassActivationMessage = WM_APP + 2;
+
+struct PopupSearch {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK FindModalWindow(HWND hwnd, LPARAM lParam) {
+  auto* search = reinterpret_cast<PopupSearch*>(lParam);
+  if (!IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+  for (HWND owner = GetWindow(hwnd, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER)) {
+    if (owner == search->owner) {
+      search->found = hwnd;
+      return FALSE;
+    }
+  }
+  return TRUE;
+}
+
+// The shown, enabled window that `owner` owns, directly or through others: the modal window
+// that blocks it (GetLastActivePopup answers the owner itself under Wine).
+HWND ModalWindowOver(HWND owner) {
+  PopupSearch search{owner, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), FindModalWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 WindowBase* SelfOf(HWND hwnd) {
   return reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, kSelfIndex));
 }
@@ -102,6 +131,9 @@ LRESULT WindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NEXTDLGCTL:
       MoveFocus(wParam, lParam);
       return 0;
+    case kPassActivationMessage:
+      PassActivation();
+      return 0;
     default:
       return DefWindowProcW(hwnd_, message, wParam, lParam);
   }
@@ -113,9 +145,18 @@ void WindowBase::KeepFocus(WPARAM activation) {
     savedFocus_ = focus && IsChild(hwnd_, focus) ? focus : nullptr;
     return;
   }
+  // Brought forward while disabled (the taskbar, Alt+Tab): the modal window over it takes over.
+  if (!IsWindowEnabled(hwnd_)) {
+    PostMessageW(hwnd_, kPassActivationMessage, 0, 0);
+    return;
+  }
   // IsChild also turns away a saved control destroyed since.
   HWND focus = savedFocus_ && IsChild(hwnd_, savedFocus_) ? savedFocus_ : InitialFocus();
   SetFocus(focus ? focus : hwnd_);
+}
+
+void WindowBase::PassActivation() {
+  if (HWND blocking = ModalWindowOver(hwnd_)) SetForegroundWindow(blocking);
 }
 
 // As the dialog manager's own windows answer it: a control's handle, or the next or previous

@@ -60,6 +60,7 @@ class WindowBase {
   void ReportEscapedError(const char* text);
   void KeepFocus(WPARAM activation);
   void MoveFocus(WPARAM target, LPARAM isHandle);
+  void PassActivation();
   HWND InitialFocus() const;
 
   HWND hwnd_ = nullptr;
