@@ -22,4 +22,14 @@ std::wstring DisplayText(const std::string& text) {
   return wide;
 }
 
+std::string TextFromWide(const std::wstring& wide) {
+  if (wide.empty()) return std::string();
+  const int size = static_cast<int>(wide.size());
+  std::string text(wide.size(), '\0');
+  const int length =
+      WideCharToMultiByte(kTextCodePage, 0, wide.data(), size, &text[0], size, nullptr, nullptr);
+  text.resize(length > 0 ? length : 0);
+  return text;
+}
+
 }  // namespace kinloom
