@@ -1,6 +1,7 @@
 // Sub-screens end to end: shown at the main menu's place, back to the main menu where the user
 // left them, and quitting from them by hotspot or close box.
 #include <cstdlib>
+#include <vector>
 
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
@@ -21,6 +22,20 @@ POINT TopLeft(HWND window) {
 
 bool HasStyle(HWND window, LONG style) {
   return (GetWindowLongA(window, GWL_STYLE) & style) != 0;
+}
+
+// The menu's windows that the taskbar gives a button, by its rules: shown, no tool window, and
+// unowned or marked as an application window.
+std::vector<HWND> TaskbarButtons(DWORD process) {
+  std::vector<HWND> buttons;
+  for (HWND window : ShownWindows(process)) {
+    const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+    if (!(exStyle & WS_EX_TOOLWINDOW) &&
+        ((exStyle & WS_EX_APPWINDOW) || !GetWindow(window, GW_OWNER))) {
+      buttons.push_back(window);
+    }
+  }
+  return buttons;
 }
 
 TEST_F(SubScreenTest, RoundTripsShowTheMainMenuWhereTheSubScreenWasLeft) {
@@ -45,6 +60,9 @@ TEST_F(SubScreenTest, RoundTripsShowTheMainMenuWhereTheSubScreenWasLeft) {
     HWND sub = OpenSubScreen(main, *screen);
     ASSERT_TRUE(sub);
     EXPECT_TRUE(menu_.WaitUntilHidden(main)) << "the main menu stayed visible";
+    // Owned by the main menu it stands in for, with the one taskbar button.
+    EXPECT_EQ(GetWindow(sub, GW_OWNER), main);
+    EXPECT_EQ(TaskbarButtons(menu_.ProcessId()), std::vector<HWND>{sub});
     EXPECT_EQ(TopLeft(sub).x, mainAt.x);
     EXPECT_EQ(TopLeft(sub).y, mainAt.y);
     GetClientRect(sub, &client);
@@ -62,6 +80,8 @@ TEST_F(SubScreenTest, RoundTripsShowTheMainMenuWhereTheSubScreenWasLeft) {
         << "the main menu did not come back";
     EXPECT_EQ(TopLeft(main).x, movedTo.x);
     EXPECT_EQ(TopLeft(main).y, movedTo.y);
+    EXPECT_TRUE(
+        WaitFor([&] { return TaskbarButtons(menu_.ProcessId()) == std::vector<HWND>{main}; }));
   }
 }
 
