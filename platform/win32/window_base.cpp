@@ -45,6 +45,11 @@ HWND ModalWindowOver(HWND owner) {
   return search.found;
 }
 
+bool IsPushButton(HWND hwnd) {
+  return (SendMessageW(hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) !=
+         0;
+}
+
 WindowBase* SelfOf(HWND hwnd) {
   return reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, kSelfIndex));
 }
@@ -164,7 +169,24 @@ void WindowBase::PassActivation() {
 void WindowBase::MoveFocus(WPARAM target, LPARAM isHandle) {
   HWND next = LOWORD(isHandle) ? reinterpret_cast<HWND>(target)
                                : GetNextDlgTabItem(hwnd_, GetFocus(), target != 0);
-  if (next && IsChild(hwnd_, next)) SetFocus(next);
+  if (!next || !IsChild(hwnd_, next)) return;
+  SetFocus(next);
+  ShowDefaultFrame(next);
+}
+
+// As in a dialog: the push button with the focus wears the default frame, and with the focus
+// elsewhere the default button does.
+void WindowBase::ShowDefaultFrame(HWND focus) {
+  HWND framed = focus;
+  if (!IsPushButton(focus)) {
+    const LRESULT defaultId = SendMessageW(hwnd_, DM_GETDEFID, 0, 0);
+    framed = HIWORD(defaultId) == DC_HASDEFID ? GetDlgItem(hwnd_, LOWORD(defaultId)) : nullptr;
+  }
+  for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsPushButton(child)) {
+      SendMessageW(child, BM_SETSTYLE, child == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
+  }
 }
 
 // The default push button, as in a standard box, else the first tab stop.

@@ -61,6 +61,7 @@ class WindowBase {
   void KeepFocus(WPARAM activation);
   void MoveFocus(WPARAM target, LPARAM isHandle);
   void PassActivation();
+  void ShowDefaultFrame(HWND focus);
   HWND InitialFocus() const;
 
   HWND hwnd_ = nullptr;

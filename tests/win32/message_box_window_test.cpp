@@ -177,6 +177,21 @@ TEST(MessageBoxWindowTest, KeysAndCloseBoxAnswerTheRightCodes) {
   }
 }
 
+TEST(MessageBoxWindowTest, TheDefaultFrameFollowsTheFocusAcrossTheButtons) {
+  LONG yes = 0, no = 0;
+  ShowAndAnswer(BuildMessageBox("Install now?", kMsgConfirmation, kMbYes | kMbNo | kMbCancel),
+                [&](HWND box) {
+                  WaitUntil([box] { return IsChild(box, FocusOf(box)); });
+                  PostKey(box, VK_RIGHT);
+                  WaitUntil([box] { return FocusOf(box) == GetDlgItem(box, kResultNo); });
+                  yes = GetWindowLongA(GetDlgItem(box, kResultYes), GWL_STYLE) & BS_TYPEMASK;
+                  no = GetWindowLongA(GetDlgItem(box, kResultNo), GWL_STYLE) & BS_TYPEMASK;
+                  PostKey(box, VK_ESCAPE);
+                });
+  EXPECT_EQ(yes, BS_PUSHBUTTON);
+  EXPECT_EQ(no, BS_DEFPUSHBUTTON);
+}
+
 TEST(MessageBoxWindowTest, TextIsLiteralWrappedAndKeepsItsLineBreaks) {
   const std::string address =
       "http://www.example.com/familytree/redirect?target_id=ancestry&prod_id=70994";
