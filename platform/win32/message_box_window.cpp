@@ -95,7 +95,7 @@ ModalRun MessageBoxWindow::ModalRunOver(HWND owner) {
 bool MessageBoxWindow::OnDialogKey(WPARAM key) {
   if (key == VK_RETURN) {
     // A button with the focus answers Enter itself; otherwise the default button does.
-    if (HWND focused = FocusedPushButton(Handle())) {
+    if (HWND focused = FocusedPushButton()) {
       result_ = GetDlgCtrlID(focused);
     } else if (box_.defaultIndex >= 0) {
       result_ = box_.buttons[box_.defaultIndex].result;

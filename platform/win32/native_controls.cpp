@@ -84,14 +84,6 @@ void SetChecked(HWND child, const Control& control) {
                static_cast<const CheckBox&>(control).checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool IsPushButton(HWND child) {
-  wchar_t className[16];
-  if (!GetClassNameW(child, className, 16)) return false;
-  if (lstrcmpiW(className, L"BUTTON") != 0) return false;
-  LONG type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
-  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
-}
-
 }  // namespace
 
 HWND CreateChildControl(HWND parent, const ChildControl& child, HFONT font) {
@@ -150,11 +142,6 @@ void UpdateNativeControl(HWND parent, const Control& control) {
                    reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
   }
   ShowWindow(child, control.visible ? SW_SHOWNA : SW_HIDE);
-}
-
-HWND FocusedPushButton(HWND parent) {
-  HWND focus = GetFocus();
-  return focus && IsChild(parent, focus) && IsPushButton(focus) ? focus : nullptr;
 }
 
 }  // namespace kinloom

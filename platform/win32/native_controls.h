@@ -34,7 +34,4 @@ void CreateNativeControls(const Window& window, HWND parent, HFONT font);
 // Pushes a model change of `control` (state, caption, text, visibility, bounds) to its child.
 void UpdateNativeControl(HWND parent, const Control& control);
 
-// The push button child with the keyboard focus inside `parent`, or nullptr.
-HWND FocusedPushButton(HWND parent);
-
 }  // namespace kinloom

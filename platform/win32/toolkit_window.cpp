@@ -136,7 +136,7 @@ void ToolkitWindow::ReleasePointer() {
 bool ToolkitWindow::OnDialogKey(WPARAM key) {
   if (key == VK_RETURN) {
     // A button with the focus answers Enter itself; otherwise the default button does.
-    if (HWND focused = FocusedPushButton(Handle())) {
+    if (HWND focused = FocusedPushButton()) {
       model_.ButtonCommand(GetDlgCtrlID(focused));
     } else {
       model_.KeyPress(Key::kEnter);

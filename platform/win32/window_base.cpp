@@ -164,6 +164,11 @@ void WindowBase::PassActivation() {
   if (HWND blocking = ModalWindowOver(hwnd_)) SetForegroundWindow(blocking);
 }
 
+HWND WindowBase::FocusedPushButton() const {
+  HWND focus = GetFocus();
+  return focus && IsChild(hwnd_, focus) && IsPushButton(focus) ? focus : nullptr;
+}
+
 // As the dialog manager's own windows answer it: a control's handle, or the next or previous
 // tab stop.
 void WindowBase::MoveFocus(WPARAM target, LPARAM isHandle) {

@@ -44,6 +44,8 @@ class WindowBase {
   virtual bool OnDialogKey(WPARAM key) = 0;
 
  protected:
+  // The push button child with the keyboard focus, or nullptr.
+  HWND FocusedPushButton() const;
   // Creates the window; throws kinloom::Error when it fails.
   void Create(const WindowCreation& creation);
   // Destroys the window now; its last messages no longer reach this object.
