@@ -86,8 +86,7 @@ void WindowBase::RegisterWindowClass(const wchar_t* name, UINT style, HICON icon
   windowClass.hbrBackground = background;
   windowClass.lpszClassName = name;
   if (!RegisterClassExW(&windowClass)) {
-    const std::wstring wide(name);
-    throw Error("Cannot register the window class " + std::string(wide.begin(), wide.end()) + ": " +
+    throw Error("Cannot register the window class " + TextFromWide(name) + ": " +
                 SystemErrorText(GetLastError()));
   }
 }
