@@ -24,20 +24,6 @@ bool HasStyle(HWND window, LONG style) {
   return (GetWindowLongA(window, GWL_STYLE) & style) != 0;
 }
 
-// The menu's windows that the taskbar gives a button, by its rules: shown, no tool window, and
-// unowned or marked as an application window.
-std::vector<HWND> TaskbarButtons(DWORD process) {
-  std::vector<HWND> buttons;
-  for (HWND window : ShownWindows(process)) {
-    const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
-    if (!(exStyle & WS_EX_TOOLWINDOW) &&
-        ((exStyle & WS_EX_APPWINDOW) || !GetWindow(window, GW_OWNER))) {
-      buttons.push_back(window);
-    }
-  }
-  return buttons;
-}
-
 TEST_F(SubScreenTest, RoundTripsShowTheMainMenuWhereTheSubScreenWasLeft) {
   BuildStandardWorld();
   HWND main = StartMenu();

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/win32/win32_backend.h"
-#include "tests/win32/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom {
 namespace {
@@ -128,11 +128,11 @@ TEST(MessageBoxWindowTest, KeysAndCloseBoxAnswerTheRightCodes) {
   // Each arrow key once the focus has moved for the one before, then Enter.
   const auto keys = [](std::vector<WPARAM> arrows) {
     return [arrows](HWND box) {
-      WaitUntil([box] { return IsChild(box, FocusOf(box)); });  // the first focus is set
+      WaitFor([box] { return IsChild(box, FocusOf(box)); });  // the first focus is set
       HWND focus = FocusOf(box);
       for (WPARAM arrow : arrows) {
         PostKey(box, arrow);
-        WaitUntil([&] { return FocusOf(box) != focus; });
+        WaitFor([&] { return FocusOf(box) != focus; });
         focus = FocusOf(box);
       }
       PostKey(box, VK_RETURN);
@@ -153,7 +153,7 @@ TEST(MessageBoxWindowTest, KeysAndCloseBoxAnswerTheRightCodes) {
       {"Tab to No, Enter", kMbYes | kMbNo | kMbCancel,
        [](HWND box) {
          PostKey(box, VK_TAB);
-         WaitUntil([box] { return FocusOf(box) == GetDlgItem(box, kResultNo); });
+         WaitFor([box] { return FocusOf(box) == GetDlgItem(box, kResultNo); });
          PostKey(box, VK_RETURN);
        },
        kResultNo},
@@ -181,9 +181,9 @@ TEST(MessageBoxWindowTest, TheDefaultFrameFollowsTheFocusAcrossTheButtons) {
   LONG yes = 0, no = 0;
   ShowAndAnswer(BuildMessageBox("Install now?", kMsgConfirmation, kMbYes | kMbNo | kMbCancel),
                 [&](HWND box) {
-                  WaitUntil([box] { return IsChild(box, FocusOf(box)); });
+                  WaitFor([box] { return IsChild(box, FocusOf(box)); });
                   PostKey(box, VK_RIGHT);
-                  WaitUntil([box] { return FocusOf(box) == GetDlgItem(box, kResultNo); });
+                  WaitFor([box] { return FocusOf(box) == GetDlgItem(box, kResultNo); });
                   yes = GetWindowLongA(GetDlgItem(box, kResultYes), GWL_STYLE) & BS_TYPEMASK;
                   no = GetWindowLongA(GetDlgItem(box, kResultNo), GWL_STYLE) & BS_TYPEMASK;
                   PostKey(box, VK_ESCAPE);

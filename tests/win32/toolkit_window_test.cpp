@@ -10,7 +10,7 @@
 #include "platform/error.h"
 #include "platform/toolkit/application.h"
 #include "platform/win32/win32_backend.h"
-#include "tests/win32/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom {
 namespace {
@@ -136,25 +136,6 @@ class ToolkitWindowTest : public testing::Test {
   PictureForm* screen_ = nullptr;  // a sub-screen, shown in the main window's place
 };
 
-BOOL CALLBACK AddTaskbarButton(HWND hwnd, LPARAM lParam) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(hwnd, &process);
-  const LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
-  if (process == GetCurrentProcessId() && IsWindowVisible(hwnd) && !(exStyle & WS_EX_TOOLWINDOW) &&
-      ((exStyle & WS_EX_APPWINDOW) || !GetWindow(hwnd, GW_OWNER))) {
-    reinterpret_cast<std::vector<std::string>*>(lParam)->push_back(WindowText(hwnd));
-  }
-  return TRUE;
-}
-
-// The titles of this program's windows that the taskbar gives a button, by its rules: shown, no
-// tool window, and unowned or marked as an application window.
-std::vector<std::string> TaskbarButtons() {
-  std::vector<std::string> titles;
-  EnumWindows(AddTaskbarButton, reinterpret_cast<LPARAM>(&titles));
-  return titles;
-}
-
 // What a window's place among the others looks like from outside.
 struct Standing {
   HWND owner = nullptr;
@@ -162,7 +143,11 @@ struct Standing {
 };
 
 Standing StandingOf(HWND hwnd) {
-  return {GetWindow(hwnd, GW_OWNER), TaskbarButtons()};
+  Standing standing{GetWindow(hwnd, GW_OWNER), {}};
+  for (HWND button : TaskbarButtons(GetCurrentProcessId())) {
+    standing.taskbar.push_back(WindowText(button));
+  }
+  return standing;
 }
 
 // A window procedure put in front of ours, as another tool subclassing the window would.
@@ -220,7 +205,7 @@ TEST_F(ToolkitWindowTest, PaintsPicturesAndRepaintsWhatChanged) {
   UpdateWindow(HandleOf(*main_));
   const auto showsAt = [&](POINT p, std::uint32_t rgb) {
     const COLORREF expected = RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
-    return WaitUntil([&] { return ScreenPixel(*main_, p) == expected; });
+    return WaitFor([&] { return ScreenPixel(*main_, p) == expected; });
   };
   EXPECT_TRUE(showsAt({15, 25}, kRed));    // top half of the picture: rows are not flipped
   EXPECT_TRUE(showsAt({15, 55}, kGreen));  // bottom half
@@ -287,7 +272,7 @@ TEST_F(ToolkitWindowTest, ModalRunsEndByButtonsKeysAndCloseBox) {
       {"Tab to Cancel, Enter",
        [](HWND hwnd) {
          PostKey(hwnd, VK_TAB);
-         WaitUntil([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 2); });
+         WaitFor([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 2); });
          PostKey(hwnd, VK_RETURN);
        },
        2},
@@ -295,7 +280,7 @@ TEST_F(ToolkitWindowTest, ModalRunsEndByButtonsKeysAndCloseBox) {
       {"Right from Cancel round to OK, Enter",
        [](HWND hwnd) {
          PostKey(hwnd, VK_RIGHT);
-         WaitUntil([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 1); });
+         WaitFor([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 1); });
          PostKey(hwnd, VK_RETURN);
        },
        1},
@@ -354,9 +339,9 @@ TEST_F(ToolkitWindowTest, ASubclassedWindowIsStillOursForEnterEscapeAndTab) {
         for (WPARAM key : row.keys) {
           HWND focus = FocusOf(hwnd);
           PostKey(hwnd, key);
-          if (key == VK_TAB) WaitUntil([&] { return FocusOf(hwnd) != focus; });
+          if (key == VK_TAB) WaitFor([&] { return FocusOf(hwnd) != focus; });
         }
-        answered = WaitUntil([hwnd] { return !IsWindowVisible(hwnd); });
+        answered = WaitFor([hwnd] { return !IsWindowVisible(hwnd); });
         if (!answered) PostMessageA(hwnd, WM_CLOSE, 0, 0);
       });
       result = application_.ShowModal(*dialog_);
@@ -468,7 +453,7 @@ TEST_F(ToolkitWindowTest, HandlerErrorsAreReportedAndTheProgramCarriesOn) {
       if (child.className == "Static" && !child.text.empty()) reported = child.text;
     }
     PostKey(report, VK_RETURN);
-    WaitUntil([report] { return !IsWindow(report); });
+    WaitFor([report] { return !IsWindow(report); });
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
   });
   application_.Run();
