@@ -4,6 +4,7 @@
 #include "platform/error.h"
 #include "platform/toolkit/dib.h"
 #include "platform/toolkit/window.h"
+#include "platform/win32/common_controls.h"
 #include "platform/win32/display_text.h"
 #include "platform/win32/message_box_window.h"
 #include "platform/win32/message_loop.h"
@@ -16,6 +17,14 @@ namespace {
 
 // The program icon's resource name.
 const wchar_t* const kIconResource = L"MAINICON";
+
+// Every window with standard controls is a dialog shown modally; the menu screens have none.
+bool HasStandardControls(const Window& window) {
+  for (const Control* control : window.Controls()) {
+    if (control->Kind() != ControlKind::kPicture) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -49,6 +58,7 @@ HWND Win32Backend::BlockedWindow(bool shown) const {
 }
 
 int Win32Backend::RunModal(Window& window) {
+  if (HasStandardControls(window)) PrepareStandardControls();
   auto* native = static_cast<ToolkitWindow*>(window.Native());
   ModalRun run;
   run.window = native->Handle();
@@ -71,6 +81,7 @@ void Win32Backend::RunModalOver(const ModalRun& run) {
 }
 
 int Win32Backend::ShowMessageBox(const MessageBoxModel& box) {
+  PrepareStandardControls();
   MessageBoxWindow window(box);
   // A box never hides with a hidden owner: without a shown one it stands alone.
   RunModalOver(window.ModalRunOver(BlockedWindow(true)));
@@ -90,8 +101,7 @@ Bitmap Win32Backend::LoadArt(const std::string& name) {
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) throw Error("The picture " + name + " is missing from the program file");
-  // The resource stays mapped with the program, so its pixels can be decoded when first shown.
-  return DecodeDibOnFirstUse(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
+  return DecodeDib(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
 }
 
 Size Win32Backend::ScreenSize() const {
