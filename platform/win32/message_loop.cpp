@@ -1,6 +1,7 @@
 // The one message pump under the main loop, and the one modal run under every modal window.
 #include "platform/win32/message_loop.h"
 
+#include <utility>
 #include <vector>
 
 #include "platform/win32/window_base.h"
@@ -8,6 +9,24 @@
 namespace kinloom {
 
 namespace {
+
+PressObserver& LeftPressObserver() {
+  static PressObserver observer;
+  return observer;
+}
+
+// Title bars and close boxes count too: a press there in between makes the next press a first.
+bool IsLeftPress(const MSG& msg) {
+  switch (msg.message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
+}
 
 bool IsDialogKey(const MSG& msg) {
   return msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
@@ -68,12 +87,19 @@ class ApplicationModality {
 
 }  // namespace
 
+void ObserveLeftPresses(PressObserver observer) {
+  LeftPressObserver() = std::move(observer);
+}
+
 bool PumpMessage() {
   MSG msg;
   BOOL got = GetMessageW(&msg, nullptr, 0, 0);
   if (got == 0 || got == -1) {
     PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1);
     return false;
+  }
+  if (IsLeftPress(msg) && LeftPressObserver()) {
+    LeftPressObserver()(msg.time, Point{msg.pt.x, msg.pt.y});
   }
   HWND root = nullptr;
   if (WindowBase* window = OurRoot(msg, root)) {
