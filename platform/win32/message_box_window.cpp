@@ -20,8 +20,8 @@ constexpr int kIconId = 0xFFFE;
 
 HFONT CreateMessageFont() {
   NONCLIENTMETRICSA metrics{};
-  // The size without iPaddedBorderWidth, which Windows before Vista rejects.
-  metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
+  // Built for XP, the structure stops before Vista's iPaddedBorderWidth, which XP would reject.
+  metrics.cbSize = sizeof metrics;
   if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
