@@ -13,8 +13,8 @@
 #include "bench/visit_screens.h"
 #include "tests/e2e/process_counters.h"
 #include "tests/e2e/processes.h"
-#include "tests/e2e/wait_for.h"
 #include "tests/e2e/world.h"
+#include "tests/support/wait_for.h"
 
 namespace kinloom::bench {
 namespace {
@@ -41,7 +41,7 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 // negative figure when it never did. The program is closed as a user would close it.
 double TimeOneStart(const Contender& contender, POINT origin, const std::string& folder) {
   // The previous run's picture must be gone, or it would count as painted at once.
-  if (!e2e::WaitFor([&] { return NonePainted(origin, contender.points); }, 5000)) {
+  if (!WaitFor([&] { return NonePainted(origin, contender.points); }, 5000)) {
     std::fprintf(stderr, "warning: the screen still showed the art before starting %s\n",
                  contender.name);
   }
@@ -50,7 +50,7 @@ double TimeOneStart(const Contender& contender, POINT origin, const std::string&
   QueryPerformanceCounter(&start);
   if (!process.Start(contender.exe, folder)) return -1;
   HWND window = nullptr;
-  const bool shown = e2e::WaitFor(
+  const bool shown = WaitFor(
       [&] {
         window = ShownWindowTitled(contender.title);
         return window && FullyPainted(window, contender.points);

@@ -6,7 +6,7 @@
 
 #include "tests/e2e/menu_session.h"
 #include "tests/e2e/steady_input.h"
-#include "tests/e2e/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom::bench {
 

@@ -12,7 +12,7 @@
 #include "tests/e2e/journal.h"
 #include "tests/e2e/menu_session.h"
 #include "tests/e2e/processes.h"
-#include "tests/e2e/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom::e2e {
 namespace {

@@ -9,9 +9,9 @@
 #include "tests/e2e/input.h"
 #include "tests/e2e/journal.h"
 #include "tests/e2e/processes.h"
-#include "tests/e2e/wait_for.h"
-#include "tests/e2e/window_probe.h"
 #include "tests/e2e/world.h"
+#include "tests/support/wait_for.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom::e2e {
 namespace {
@@ -143,7 +143,7 @@ TEST_F(HarnessTest, DemoWindowIsFoundReadAndClosedWithRealInput) {
       GetWindowRect(GetDlgItem(window, IDOK), &area);
       ClickAt(CentreOf(area));
     } else if (std::string(way) == "enter") {
-      SetForegroundWindow(window);
+      ASSERT_TRUE(WaitUntilReadyForInput(window));
       TapKey(VK_RETURN);
     } else {
       ClickAt(CloseBoxOf(window));

@@ -1,7 +1,11 @@
-// SendInput wrappers: absolute pointer moves, buttons and keys.
+// SendInput wrappers: absolute pointer moves, buttons and keys, each sent once and settled.
 #include "tests/e2e/input.h"
 
-#include "tests/e2e/wait_for.h"
+#include <cstdio>
+#include <cstdlib>
+
+#include "tests/e2e/world.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom::e2e {
 namespace {
@@ -12,8 +16,8 @@ LONG Normalised(LONG pixel, int extent) {
   return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + extent - 1) / extent);
 }
 
-// Where the pointer was last sent. Buttons carry this position with them: under Wine a late
-// X motion event can move the pointer back between a move and a press sent on its own.
+// Where the pointer was last sent. Buttons carry this position with them, so a press lands
+// where the pointer was sent whatever moved it since.
 POINT pointerTarget = {0, 0};
 
 void SendMouse(DWORD flags) {
@@ -47,29 +51,96 @@ DWORD UpFlag(Button button) {
   }
 }
 
+// The last press: the system makes a press of the same button near it within the double-click
+// time the second half of a double click.
+struct Press {
+  Button button = Button::kLeft;
+  POINT at = {-1000, -1000};
+  DWORD time = 0;
+};
+Press lastPress;
+
+bool WithinDoubleClickReach(POINT a, POINT b) {
+  return std::abs(a.x - b.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+         std::abs(a.y - b.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
+void SendPress(Button button) {
+  SendMouse(DownFlag(button));
+  lastPress = Press{button, pointerTarget, GetTickCount()};
+}
+
+// Painted: no part of the window or of its controls waits for a repaint.
+bool Painted(HWND window) {
+  if (GetUpdateRect(window, nullptr, FALSE)) return false;
+  for (const ChildInfo& child : Children(window)) {
+    if (GetUpdateRect(child.handle, nullptr, FALSE)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void MovePointer(POINT screen) {
   pointerTarget = screen;
   SendMouse(0);
-  WaitFor(
-      [&] {
-        POINT now;
-        return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
-      },
-      1000);
+  WaitFor([&] {
+    POINT now;
+    return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+  });
+  // Under Wine an injected move also warps the X pointer, and the program whose window lies
+  // under it reports that motion back as input of its own whenever it next reads its X events.
+  // Coming after a later move, that report would put the pointer back here. Two round trips
+  // through that window's thread let it read them first.
+  if (HWND under = WindowFromPoint(screen)) {
+    for (int trip = 0; trip < 2; ++trip) {
+      SendMessageTimeoutA(under, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kDefaultTimeoutMs, nullptr);
+    }
+  }
 }
 
 void PressButton(Button button) {
-  SendMouse(DownFlag(button));
+  if (lastPress.button == button && WithinDoubleClickReach(lastPress.at, pointerTarget)) {
+    const DWORD doubleClickTime = GetDoubleClickTime();
+    WaitFor([&] { return GetTickCount() - lastPress.time > doubleClickTime; },
+            doubleClickTime + 100);
+  }
+  SendPress(button);
 }
+
 void ReleaseButton(Button button) {
   SendMouse(UpFlag(button));
 }
 
+bool WaitUntilReadyForInput(HWND window) {
+  HWND root = GetAncestor(window, GA_ROOT);
+  bool broughtForward = false;
+  return WaitFor([&] {
+    if (!IsWindowVisible(root) || !IsWindowEnabled(root)) return false;
+    if (GetForegroundWindow() != root) {
+      // A person's click would bring it forward; ask once, then wait for it to happen.
+      if (!broughtForward) broughtForward = SetForegroundWindow(root);
+      return false;
+    }
+    return Painted(root);
+  });
+}
+
 void ClickAt(POINT screen) {
+  HWND there = WindowFromPoint(screen);
+  if (there && there != GetDesktopWindow()) WaitUntilReadyForInput(there);
   MovePointer(screen);
   PressButton(Button::kLeft);
+  ReleaseButton(Button::kLeft);
+}
+
+void DoubleClickAt(POINT screen) {
+  HWND there = WindowFromPoint(screen);
+  if (there && there != GetDesktopWindow()) WaitUntilReadyForInput(there);
+  MovePointer(screen);
+  PressButton(Button::kLeft);
+  ReleaseButton(Button::kLeft);
+  SendPress(Button::kLeft);
   ReleaseButton(Button::kLeft);
 }
 
@@ -91,11 +162,13 @@ bool DragTitleBar(HWND window, int dx, int dy) {
   auto moving = [&] {
     return GetGUIThreadInfo(threadId, &thread) && (thread.flags & GUI_INMOVESIZE) != 0;
   };
+  WaitUntilReadyForInput(window);
   // Under Wine a press on the title bar now and then starts no move loop at all; moves sent
   // then would be lost, as would moves sent before the loop takes its starting point.
   constexpr int kAttempts = 5;
   bool started = false;
   for (int attempt = 0; attempt < kAttempts && !started; ++attempt) {
+    if (attempt > 0) ReportResend("title-bar press");
     MovePointer(grip);
     PressButton(Button::kLeft);
     started = WaitFor(moving, 600);
@@ -105,17 +178,26 @@ bool DragTitleBar(HWND window, int dx, int dy) {
   constexpr int kSteps = 4;
   for (int step = 1; step <= kSteps; ++step) {
     MovePointer(POINT{grip.x + dx * step / kSteps, grip.y + dy * step / kSteps});
-    WaitFor(
-        [&] {
-          RECT now;
-          GetWindowRect(window, &now);
-          return now.left == outer.left + dx * step / kSteps &&
-                 now.top == outer.top + dy * step / kSteps;
-        },
-        1000);
+    WaitFor([&] {
+      RECT now;
+      GetWindowRect(window, &now);
+      return now.left == outer.left + dx * step / kSteps &&
+             now.top == outer.top + dy * step / kSteps;
+    });
   }
   ReleaseButton(Button::kLeft);
-  return WaitFor([&] { return !moving(); }, 2000);
+  return WaitFor([&] { return !moving(); });
+}
+
+void ReportResend(const std::string& what) {
+  const std::string line = "RESENT " + what + "\n";
+  std::fputs(line.c_str(), stderr);
+  const std::string folder = WindowsPathOf(KINLOOM_E2E_FAILURES);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  if (std::FILE* log = std::fopen((folder + "\\input-resent.log").c_str(), "a")) {
+    std::fputs(line.c_str(), log);
+    std::fclose(log);
+  }
 }
 
 POINT CloseBoxOf(HWND window) {

@@ -12,8 +12,8 @@
 #include "tests/e2e/journal.h"
 #include "tests/e2e/menu_layout.h"
 #include "tests/e2e/menu_session.h"
-#include "tests/e2e/window_probe.h"
 #include "tests/e2e/world.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom::e2e {
 

@@ -1,10 +1,8 @@
 // Driving the menu process through real input and reading what it shows.
 #include "tests/e2e/menu_session.h"
 
-#include <cstdlib>
-
 #include "tests/e2e/input.h"
-#include "tests/e2e/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom::e2e {
 
@@ -16,9 +14,7 @@ bool MenuSession::Start(const std::string& folder) {
 }
 
 HWND MenuSession::WaitForWindow(const std::string& title, DWORD timeoutMs) const {
-  HWND found = nullptr;
-  WaitFor([&] { return (found = FindShownWindow(title, ProcessId())) != nullptr; }, timeoutMs);
-  return found;
+  return kinloom::WaitForWindow(title, ProcessId(), timeoutMs);
 }
 
 bool MenuSession::Shows(const std::string& title) const {
@@ -49,16 +45,7 @@ void MenuSession::PointAtBackground(HWND screenWindow) const {
 }
 
 void MenuSession::ClickHotspot(HWND screenWindow, const Hotspot& hotspot) const {
-  // Two quick clicks on one spot make a double click, whose second press is no click; a person
-  // clicking again soon lands a few pixels away.
-  constexpr int kDoubleClickReach = 4, kAside = 8;
-  POINT at = CentreOf(HotspotArea(screenWindow, hotspot));
-  if (std::abs(at.x - lastClick_.x) <= kDoubleClickReach &&
-      std::abs(at.y - lastClick_.y) <= kDoubleClickReach) {
-    at.x += kAside;
-  }
-  ClickAt(at);
-  lastClick_ = at;
+  ClickAt(CentreOf(HotspotArea(screenWindow, hotspot)));
 }
 
 const Image& MenuSession::ArtOf(const MenuScreen& screen, const Hotspot& hotspot) {
@@ -84,9 +71,8 @@ void MenuSession::ClickControl(HWND window, int id) const {
 }
 
 void MenuSession::PressKey(HWND window, WORD virtualKey) const {
-  // A window of another process may come up inactive; keys go to the foreground window.
-  SetForegroundWindow(window);
-  WaitFor([&] { return GetForegroundWindow() == window; }, 2000);
+  // Keys go to the foreground window; one of another process may come up inactive.
+  WaitUntilReadyForInput(window);
   TapKey(virtualKey);
 }
 

@@ -9,7 +9,7 @@
 #include "tests/e2e/image.h"
 #include "tests/e2e/menu_layout.h"
 #include "tests/e2e/processes.h"
-#include "tests/e2e/wait_for.h"
+#include "tests/support/wait_for.h"
 
 namespace kinloom::e2e {
 
@@ -59,7 +59,6 @@ class MenuSession {
   std::string menuExe_;
   std::string artFolder_;
   std::map<std::string, Image> art_;
-  mutable POINT lastClick_ = {-100, -100};
 };
 
 }  // namespace kinloom::e2e

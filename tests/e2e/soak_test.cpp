@@ -55,6 +55,7 @@ class SoakTest : public MenuTest {
       menu_.PointAtBackground(window);
       if (WaitFor(allNormal, 1500)) return;
       ++resent_;
+      ReportResend("move to the background of " + std::string(screen.title));
     }
     FAIL() << "a hotspot of " << screen.title << " stayed hovered or pressed";
   }

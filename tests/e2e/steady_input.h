@@ -1,5 +1,5 @@
-// Real input that survives Wine's now and then late or lost injected moves: hover until the
-// hotspot shows it, click until the outcome shows.
+// Real input that survives Wine's now and then lost injected moves: hover until the hotspot shows
+// it, click until the outcome shows. Every attempt after the first is reported (ReportResend).
 #pragma once
 
 #include <string>
@@ -20,6 +20,7 @@ inline bool HoverSteadily(MenuSession& menu, HWND window, const MenuScreen& scre
     if (WaitFor([&] { return menu.FrameShown(window, screen, hotspot) == kHovered; }, 1500)) {
       return true;
     }
+    ReportResend(std::string("hover of ") + hotspot.name + " on " + screen.title);
   }
   return false;
 }
@@ -36,6 +37,7 @@ int ClickUntil(MenuSession& menu, HWND window, const MenuScreen& screen, const c
     if (!HoverSteadily(menu, window, screen, hotspot)) return 0;
     ClickAt(CentreOf(menu.HotspotArea(window, hotspot)));
     if (WaitFor(done, 3000)) return attempt;
+    ReportResend(std::string("click of ") + name + " on " + screen.title);
   }
   return 0;
 }

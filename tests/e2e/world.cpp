@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "tests/e2e/wait_for.h"
+#include "tests/support/wait_for.h"
 
 namespace kinloom::e2e {
 namespace {

@@ -3,7 +3,8 @@
 
 namespace kinloom {
 
-// How many times operator new has run in this process.
+// How many allocations this process has made so far: every malloc and operator new under
+// AddressSanitizer, every operator new without it.
 long AllocationCount();
 
 }  // namespace kinloom

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/win32/win32_backend.h"
-#include "tests/win32/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom {
 namespace {
@@ -140,7 +140,7 @@ TEST(MessageBoxWindowTest, KeysAndCloseBoxAnswerTheRightCodes) {
       {"Tab to No, Enter", kMbYes | kMbNo | kMbCancel,
        [](HWND box) {
          PostKey(box, VK_TAB);
-         WaitUntil([box] { return FocusOf(box) == GetDlgItem(box, kResultNo); });
+         WaitFor([box] { return FocusOf(box) == GetDlgItem(box, kResultNo); });
          PostKey(box, VK_RETURN);
        },
        kResultNo},

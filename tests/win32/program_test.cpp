@@ -7,7 +7,7 @@
 
 #include "platform/win32/system_win32.h"
 #include "platform/win32/win_api.h"
-#include "tests/win32/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom {
 namespace {
@@ -86,8 +86,8 @@ TEST_F(ProgramTest, OpensTheMainMenuWithTheWelcomeDialogAndStoresTheAnswerOnClos
 
   // Escape with the box unchecked asks for the reminder again next time.
   PostKey(welcome, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntil([welcome] { return !IsWindowVisible(welcome); }));
-  ASSERT_TRUE(WaitUntil([main] { return IsWindowEnabled(main) != FALSE; }));
+  ASSERT_TRUE(WaitFor([welcome] { return !IsWindowVisible(welcome); }));
+  ASSERT_TRUE(WaitFor([main] { return IsWindowEnabled(main) != FALSE; }));
   PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_EQ(WaitForExit(), 0u);
   EXPECT_EQ(SystemWin32().ReadProfileString("Brindle.ini", "Kin7s", "Reminder", ""), "1");

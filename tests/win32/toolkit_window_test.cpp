@@ -10,7 +10,7 @@
 #include "platform/error.h"
 #include "platform/toolkit/application.h"
 #include "platform/win32/win32_backend.h"
-#include "tests/win32/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace kinloom {
 namespace {
@@ -174,7 +174,7 @@ TEST_F(ToolkitWindowTest, PaintsPicturesAndRepaintsWhatChanged) {
   UpdateWindow(HandleOf(*main_));
   const auto showsAt = [&](POINT p, std::uint32_t rgb) {
     const COLORREF expected = RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
-    return WaitUntil([&] { return ScreenPixel(*main_, p) == expected; });
+    return WaitFor([&] { return ScreenPixel(*main_, p) == expected; });
   };
   EXPECT_TRUE(showsAt({15, 25}, kRed));    // top half of the picture: rows are not flipped
   EXPECT_TRUE(showsAt({15, 55}, kGreen));  // bottom half
@@ -231,7 +231,7 @@ TEST_F(ToolkitWindowTest, ModalRunsEndByButtonsKeysAndCloseBox) {
       {"Tab to Cancel, Enter",
        [](HWND hwnd) {
          PostKey(hwnd, VK_TAB);
-         WaitUntil([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 2); });
+         WaitFor([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 2); });
          PostKey(hwnd, VK_RETURN);
        },
        2},
@@ -295,7 +295,7 @@ TEST_F(ToolkitWindowTest, HandlerErrorsAreReportedAndTheProgramCarriesOn) {
       if (child.className == "Static" && !child.text.empty()) reported = child.text;
     }
     PostKey(report, VK_RETURN);
-    WaitUntil([report] { return !IsWindow(report); });
+    WaitFor([report] { return !IsWindow(report); });
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
   });
   application_.Run();

@@ -7,32 +7,24 @@
 #include <cstring>
 #include <string>
 
-#include "platform/win32/win_api.h"
-#include "tests/win32/window_probe.h"
-
-namespace {
-
-HWND Visible(const char* title) {
-  HWND found = FindWindowA(nullptr, title);
-  return found && IsWindowVisible(found) ? found : nullptr;
-}
-
-}  // namespace
+#include "tests/support/window_probe.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
   const std::string command = argv[1];
   const char* title = argv[2];
   if (command == "wait") {
-    if (!kinloom::WaitUntil([&] { return Visible(title) != nullptr; })) return 1;
+    HWND window = kinloom::WaitForWindow(title);
+    if (!window) return 1;
     // Painted before the caller looks: the update is sent to the window's thread and awaited.
-    RedrawWindow(Visible(title), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     return 0;
   }
-  if (command == "gone") return kinloom::WaitUntil([&] { return !Visible(title); }) ? 0 : 1;
+  if (command == "gone") {
+    return kinloom::WaitFor([&] { return !kinloom::FindShownWindow(title); }) ? 0 : 1;
+  }
   if (command == "close") {
-    HWND window = Visible(title);
+    HWND window = kinloom::FindShownWindow(title);
     return window && PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
   }
   return 2;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 #include "platform/toolkit/application.h"
 #include "tests/support/allocation_counter.h"
@@ -9,6 +10,14 @@
 
 namespace kinloom::toolkit_test {
 namespace {
+
+// The zero counts below mean something only if the counter sees allocations at all.
+TEST(AllocationCounterTest, CountsEachAllocation) {
+  const long before = AllocationCount();
+  auto one = std::make_unique<int>(1);
+  auto many = std::make_unique<int[]>(64);
+  EXPECT_EQ(AllocationCount() - before, 2);
+}
 
 constexpr int kW = 30, kH = 20;
 constexpr std::uint32_t kFrameColour[3] = {0x101010, 0x202020, 0x303030};

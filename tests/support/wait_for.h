@@ -1,11 +1,12 @@
-// Waiting on a condition with a deadline, the suite's only way of letting time pass.
+// Waiting on a condition with a deadline, the Windows tests' only way of letting time pass.
 #pragma once
 
 #include <windows.h>
 
-namespace kinloom::e2e {
+namespace kinloom {
 
-constexpr DWORD kDefaultTimeoutMs = 8000;
+// Long enough for a loaded machine running Wine; a failing wait costs only a slower failure.
+constexpr DWORD kDefaultTimeoutMs = 10000;
 constexpr DWORD kPollMs = 10;
 
 // Polls `condition` until it holds or `timeoutMs` has passed; returns whether it held.
@@ -19,4 +20,4 @@ bool WaitFor(Condition condition, DWORD timeoutMs = kDefaultTimeoutMs) {
   return true;
 }
 
-}  // namespace kinloom::e2e
+}  // namespace kinloom
