@@ -1,5 +1,6 @@
-// The start-up benchmark: time from CreateProcess to a fully painted main menu, side by side
-// with the floor program, then the program's size and its memory after every screen was shown.
+// The start-up benchmark: time from CreateProcess to a fully painted main menu and the memory
+// it took, side by side with the floor program, then the program's size and its memory after
+// every screen was shown.
 // Runs inside the Wine prefix; prints its figures. Usage: kinloom_startup_bench [runs per side]
 #include <windows.h>
 
@@ -22,6 +23,12 @@ namespace {
 constexpr int kDefaultRuns = 15;
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr char kFloorTitle[] = "Kinloom start-up floor";
+// The goals, against the floor: start-up median ratio, and how much more memory at the main
+// menu and after the tour of every screen.
+constexpr double kRatioGoal = 1.10;
+constexpr double kMainMenuGoalMiB = 6;
+constexpr double kAfterTourGoalMiB = 10;
+constexpr double kMiB = 1048576.0;
 
 struct Contender {
   const char* name;
@@ -29,6 +36,12 @@ struct Contender {
   const char* title;
   std::vector<ProbePoint> points;
   std::vector<double> milliseconds;
+  std::vector<double> peakMiB;  // peak working set once the main menu is painted
+};
+
+struct Start {
+  double milliseconds = -1;  // negative when the picture never showed
+  double peakMiB = 0;
 };
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -37,9 +50,9 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
   return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// One start: milliseconds from CreateProcess until every probe point shows its colour, or a
-// negative figure when it never did. The program is closed as a user would close it.
-double TimeOneStart(const Contender& contender, POINT origin, const std::string& folder) {
+// One start: milliseconds from CreateProcess until every probe point shows its colour, and the
+// peak working set then. The program is closed as a user would close it.
+Start TimeOneStart(const Contender& contender, POINT origin, const std::string& folder) {
   // The previous run's picture must be gone, or it would count as painted at once.
   if (!WaitFor([&] { return NonePainted(origin, contender.points); }, 5000)) {
     std::fprintf(stderr, "warning: the screen still showed the art before starting %s\n",
@@ -48,7 +61,7 @@ double TimeOneStart(const Contender& contender, POINT origin, const std::string&
   e2e::StartedProcess process;
   LARGE_INTEGER start, painted;
   QueryPerformanceCounter(&start);
-  if (!process.Start(contender.exe, folder)) return -1;
+  if (!process.Start(contender.exe, folder)) return {};
   HWND window = nullptr;
   const bool shown = WaitFor(
       [&] {
@@ -57,10 +70,12 @@ double TimeOneStart(const Contender& contender, POINT origin, const std::string&
       },
       kStartTimeoutMs);
   QueryPerformanceCounter(&painted);
+  const e2e::ProcessCounters counters = e2e::ReadCounters(process.Id());
   if (window) PostMessageA(window, WM_CLOSE, 0, 0);
   if (!process.WaitForExit(10000))
     std::fprintf(stderr, "warning: %s did not end\n", contender.name);
-  return shown ? 1000.0 * Seconds(start, painted) : -1;
+  if (!shown) return {};
+  return {1000.0 * Seconds(start, painted), counters.peakWorkingSet / kMiB};
 }
 
 std::size_t FileSize(const std::string& path) {
@@ -84,11 +99,13 @@ int Run(int runs) {
                              e2e::WindowsPathOf(KINLOOM_BENCH_FLOOR),
                              kFloorTitle,
                              ProbePointsFor(main, art, false, desktop),
+                             {},
                              {}},
                             {"kinloom.exe",
                              e2e::WindowsPathOf(KINLOOM_BENCH_MENU),
                              main.title,
                              ProbePointsFor(main, art, true, desktop),
+                             {},
                              {}}};
 
   std::printf(
@@ -99,24 +116,39 @@ int Run(int runs) {
     // Alternating which goes first evens out any advantage of following the other.
     for (int turn = 0; turn < 2; ++turn) {
       Contender& contender = contenders[(round + turn) % 2];
-      const double ms = TimeOneStart(contender, origin, folder);
-      if (ms < 0) {
+      const Start start = TimeOneStart(contender, origin, folder);
+      if (start.milliseconds < 0) {
         std::fprintf(stderr, "%s never showed its picture\n", contender.name);
         return 1;
       }
-      if (round > 0) contender.milliseconds.push_back(ms);
+      if (round > 0) {
+        contender.milliseconds.push_back(start.milliseconds);
+        contender.peakMiB.push_back(start.peakMiB);
+      }
     }
   }
   const Summary floor = Summarise(contenders[0].milliseconds);
   const Summary menu = Summarise(contenders[1].milliseconds);
   std::printf("%s\n%s\n", Describe(contenders[0].name, floor).c_str(),
               Describe(contenders[1].name, menu).c_str());
-  std::printf("ratio of medians: %.2f (target at most 1.25)\n", menu.median / floor.median);
+  std::printf("ratio of medians: %.2f (goal at most %.2f)\n", menu.median / floor.median,
+              kRatioGoal);
 
+  const double floorPeak = Summarise(contenders[0].peakMiB).median;
+  const double menuPeak = Summarise(contenders[1].peakMiB).median;
+  std::printf(
+      "peak working set at the main menu (median): floor %.1f MiB, kinloom.exe %.1f MiB, "
+      "%+.1f MiB (goal at most %+.0f)\n",
+      floorPeak, menuPeak, menuPeak - floorPeak, kMainMenuGoalMiB);
+  const e2e::ProcessCounters after = CountersAfterEveryScreen(contenders[1].exe, art, folder);
+  const double afterPeak = after.peakWorkingSet / kMiB;
+  std::printf(
+      "peak working set after showing every screen once: kinloom.exe %.1f MiB, %+.1f MiB "
+      "against the floor (goal at most %+.0f)\n",
+      afterPeak, afterPeak - floorPeak, kAfterTourGoalMiB);
+  std::printf("kinloom.exe after the tour: %s\n", e2e::Describe(after).c_str());
   std::printf("kinloom.exe size: %zu bytes; floor: %zu bytes\n", FileSize(contenders[1].exe),
               FileSize(contenders[0].exe));
-  const e2e::ProcessCounters after = CountersAfterEveryScreen(contenders[1].exe, art, folder);
-  std::printf("kinloom.exe after showing every screen once: %s\n", e2e::Describe(after).c_str());
   return 0;
 }
 

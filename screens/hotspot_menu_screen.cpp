@@ -32,15 +32,11 @@ void HotspotMenuScreen::SetUpScreen(std::vector<HotspotLayout> layout,
   clientWidth = kClientWidth;
   clientHeight = parameters_.clientHeight;
 
-  auto loadArt = [this](Picture& picture, const char* name) {
-    picture.name = name;
-    picture.SetImage(App()->LoadArt(std::string(parameters_.artScreen) + "-" + name));
-    Add(picture);
-  };
   // Added first, so it lies beneath every hotspot.
-  loadArt(background_, parameters_.background);
+  background_.name = parameters_.background;
   background_.SetBounds(0, 0, clientWidth, clientHeight);
   background_.OnMouseMove = [this](Picture& sender) { BackgroundMouseMove(sender); };
+  Add(background_);
 
   hotspots_.resize(slots);
   strips_.resize(slots);
@@ -56,12 +52,31 @@ void HotspotMenuScreen::SetUpScreen(std::vector<HotspotLayout> layout,
     WireHotspot(hotspot, std::move(clicks[i]));
     Add(hotspot);
   }
+  // Laid out from the strip sizes of the table: the art itself is decoded at the first show.
   for (const HotspotLayout& row : layout_) {
     Picture& strip = *(strips_.at(row.tag) = std::make_unique<Picture>());
-    loadArt(strip, row.strip);
-    PrepareHotspot(*hotspots_[row.tag], strip);
+    strip.name = row.strip;
+    Add(strip);
+    PrepareHotspot(*hotspots_[row.tag], strip, {row.stripWidth, row.stripHeight});
   }
   for (const HotspotLayout& row : layout_) ArtForTag[row.tag] = strips_[row.tag].get();
+}
+
+void HotspotMenuScreen::FormFirstShow() {
+  background_.SetImage(LoadArt(parameters_.background));
+  for (const HotspotLayout& row : layout_) {
+    Picture& strip = *strips_[row.tag];
+    Bitmap art = LoadArt(row.strip);
+    if (art.GetSize() != Size{row.stripWidth, row.stripHeight}) {
+      throw Error("The picture " + strip.name + " does not fit its hotspot on " + title);
+    }
+    strip.SetImage(std::move(art));
+    ShowFrame(*hotspots_[row.tag], strip, kNormalFrame, FrameWidth[row.tag], FrameHeight[row.tag]);
+  }
+}
+
+Bitmap HotspotMenuScreen::LoadArt(const char* name) const {
+  return App()->LoadArt(std::string(parameters_.artScreen) + "-" + name);
 }
 
 void HotspotMenuScreen::WireHotspot(Picture& hotspot, std::function<void()> click) {
@@ -78,15 +93,15 @@ void HotspotMenuScreen::PlaceHotspot(Picture& hotspot, std::uint16_t left, std::
   hotspot.top = top;
 }
 
-void HotspotMenuScreen::PrepareHotspot(Picture& hotspot, Picture& strip, std::uint16_t frames) {
+void HotspotMenuScreen::PrepareHotspot(Picture& hotspot, Picture& strip, Size stripSize,
+                                       std::uint16_t frames) {
   if (frames == 0) return;
-  const auto width = static_cast<std::uint16_t>(strip.Image().Width());
-  const auto height = static_cast<std::uint16_t>(strip.Image().Height() / frames);
+  const auto width = static_cast<std::uint16_t>(stripSize.width);
+  const auto height = static_cast<std::uint16_t>(stripSize.height / frames);
   hotspot.width = width;
   hotspot.height = height;
   FrameWidth.at(hotspot.tag) = width;
   FrameHeight.at(hotspot.tag) = height;
-  ShowFrame(hotspot, strip, kNormalFrame, width, height);
   strip.visible = false;
 }
 

@@ -24,9 +24,13 @@ class HotspotMenuScreen : public Window {
 
   // Sets the hotspot's position.
   void PlaceHotspot(Picture& hotspot, std::uint16_t left, std::uint16_t top);
-  // Sizes the hotspot to one of the strip's `frames` frames, files the frame size under the
-  // hotspot's tag, shows the normal frame and hides the strip. A count of 0 does nothing.
-  void PrepareHotspot(Picture& hotspot, Picture& strip, std::uint16_t frames = kFrameCount);
+  // Sizes the hotspot to one of the `frames` frames of a strip of `stripSize`, files the frame
+  // size under the hotspot's tag and hides the strip. A count of 0 does nothing.
+  void PrepareHotspot(Picture& hotspot, Picture& strip, Size stripSize,
+                      std::uint16_t frames = kFrameCount);
+  // Decodes the background and the strips and shows every hotspot's normal frame; throws
+  // kinloom::Error when a picture is missing, malformed or not the size of the table.
+  void FormFirstShow() override;
 
   // The shared pointer handlers of every hotspot, and the background's move handler.
   void btnMouseDown(Picture& sender, MouseButton button);
@@ -71,6 +75,7 @@ class HotspotMenuScreen : public Window {
  private:
   void SetUpScreen(std::vector<HotspotLayout> layout, std::vector<std::function<void()>> clicks);
   void WireHotspot(Picture& hotspot, std::function<void()> click);
+  Bitmap LoadArt(const char* name) const;
   bool IsTag(std::int32_t tag) const { return tag >= 1 && tag <= HotspotCount(); }
 
   const ScreenParameters& parameters_;

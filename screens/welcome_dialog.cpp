@@ -82,6 +82,9 @@ TfrmWelcome::TfrmWelcome() {
 
 void TfrmWelcome::FormCreate() {
   lblWelcome.text = kWelcomeText;
+}
+
+void TfrmWelcome::FormFirstShow() {
   artTutorial.SetImage(App()->LoadArt("welcome-artTutorial"));
 }
 

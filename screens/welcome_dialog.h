@@ -12,8 +12,10 @@ constexpr int kStartTutorialResult = 1;
 class TfrmWelcome : public Window {
  public:
   TfrmWelcome();
-  // Sets the welcome text and loads the picture.
+  // Sets the welcome text.
   void FormCreate() override;
+  // Decodes the picture: most starts never show the dialog.
+  void FormFirstShow() override;
 
   void btnOKClick();
   void btnCancelClick();

@@ -53,7 +53,7 @@ class Backend {
   // The plain system box of the default error report: stop icon, one OK button.
   virtual void ShowErrorReport(const std::string& caption, const std::string& text) = 0;
   // Art by asset stem, e.g. "main-artArbora" (file assets/art/main-artArbora.bmp, resource
-  // MAIN_ARTARBORA). Throws kinloom::Error when it is missing or malformed.
+  // MAIN_ARTARBORA), decoded. Throws kinloom::Error when it is missing or malformed.
   virtual Bitmap LoadArt(const std::string& name) = 0;
   virtual Size ScreenSize() const = 0;
 };

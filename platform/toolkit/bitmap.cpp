@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <utility>
 
 namespace kinloom {
 namespace {
@@ -27,32 +26,32 @@ Rect ClipCopy(const Rect& dstBounds, int& dstX, int& dstY, const Rect& srcBounds
 }  // namespace
 
 Bitmap::Bitmap(int width, int height, std::uint32_t fill)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
-      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {
+    : width_(std::max(width, 0)), height_(std::max(height, 0)) {
   if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+  pixels_.assign(Area(), fill);
 }
 
-Bitmap Bitmap::Deferred(int width, int height, std::function<void(Bitmap&)> fill) {
-  Bitmap bitmap;
-  bitmap.width_ = std::max(width, 0);
-  bitmap.height_ = std::max(height, 0);
-  if (bitmap.width_ == 0 || bitmap.height_ == 0) bitmap.width_ = bitmap.height_ = 0;
-  bitmap.fill_ = std::move(fill);
-  return bitmap;
-}
-
-void Bitmap::RunFill() const {
-  const std::function<void(Bitmap&)> fill = std::move(fill_);
-  fill_ = nullptr;
-  pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0);
-  fill(const_cast<Bitmap&>(*this));
+Bitmap::Bitmap(int width, int height, const std::vector<std::uint32_t>& palette)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), palette_(256, 0) {
+  if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+  // Every byte is an index into it, so no index can read past it; unused entries are black.
+  std::copy_n(palette.begin(), std::min(palette.size(), palette_.size()), palette_.begin());
+  indexes_.assign(Area(), 0);
 }
 
 void Bitmap::CopyRect(int dstX, int dstY, const Bitmap& src, const Rect& srcRect) {
   ++copyRectCount;
+  if (IsIndexed()) return;  // an indexed bitmap is art as decoded, never a copy's target
   const Rect from = ClipCopy(Bounds(), dstX, dstY, src.Bounds(), srcRect);
   if (from.IsEmpty()) return;
+  if (src.IsIndexed()) {
+    for (int y = 0; y < from.Height(); ++y) {
+      const std::uint8_t* in = &src.indexes_[src.Index(from.left, from.top + y)];
+      std::uint32_t* out = Row(dstY + y) + dstX;
+      for (int x = 0; x < from.Width(); ++x) out[x] = src.palette_[in[x]];
+    }
+    return;
+  }
   const std::size_t bytes = static_cast<std::size_t>(from.Width()) * sizeof(std::uint32_t);
   // A copy within one bitmap may overlap: walk the rows away from the overlap, and memmove.
   const bool bottomFirst = &src == this && dstY > from.top;
@@ -63,6 +62,7 @@ void Bitmap::CopyRect(int dstX, int dstY, const Bitmap& src, const Rect& srcRect
 }
 
 void Bitmap::FillRect(const Rect& area, std::uint32_t colour) {
+  if (IsIndexed()) return;
   const Rect clipped = area.Intersect(Bounds());
   for (int y = clipped.top; y < clipped.bottom; ++y) {
     std::fill(Row(y) + clipped.left, Row(y) + clipped.right, colour);

@@ -70,16 +70,17 @@ std::vector<std::uint32_t> ReadPalette(const std::uint8_t* data, std::size_t siz
   return palette;
 }
 
-void DecodeRow(const std::uint8_t* in, int width, int bitCount,
-               const std::vector<std::uint32_t>& palette, std::uint32_t* out) {
+void DecodeIndexRow(const std::uint8_t* in, int width, std::size_t colours, std::uint8_t* out) {
   for (int x = 0; x < width; ++x) {
-    if (bitCount == 8) {
-      if (in[x] >= palette.size()) Malformed("colour index outside the palette");
-      out[x] = palette[in[x]];
-    } else {
-      const std::uint8_t* p = in + 3 * x;
-      out[x] = std::uint32_t{p[2]} << 16 | std::uint32_t{p[1]} << 8 | p[0];
-    }
+    if (in[x] >= colours) Malformed("colour index outside the palette");
+    out[x] = in[x];
+  }
+}
+
+void DecodeColourRow(const std::uint8_t* in, int width, std::uint32_t* out) {
+  for (int x = 0; x < width; ++x) {
+    const std::uint8_t* p = in + 3 * x;
+    out[x] = std::uint32_t{p[2]} << 16 | std::uint32_t{p[1]} << 8 | p[0];
   }
 }
 
@@ -99,22 +100,24 @@ void CheckPixelsPresent(const InfoHeader& h, std::uint64_t available) {
   }
 }
 
-void FillPixels(const InfoHeader& h, const std::vector<std::uint32_t>& palette,
-                const std::uint8_t* bits, Bitmap& bitmap) {
-  const int height = Height(h);
-  for (int stored = 0; stored < height; ++stored) {
-    const int y = h.height < 0 ? stored : height - 1 - stored;
-    DecodeRow(bits + Stride(h) * static_cast<std::uint64_t>(stored), static_cast<int>(h.width),
-              h.bitCount, palette, bitmap.Row(y));
-  }
-}
-
+// 256-colour art stays indexed with its palette; true colour becomes colour pixels.
 Bitmap DecodePixels(const InfoHeader& h, const std::vector<std::uint32_t>& palette,
                     const std::uint8_t* bits, std::uint64_t available) {
   CheckPixelsPresent(h, available);
-  Bitmap bitmap(static_cast<int>(h.width), Height(h));
+  const int width = static_cast<int>(h.width);
+  const int height = Height(h);
+  const std::size_t colours = palette.size();
+  Bitmap bitmap = h.bitCount == 8 ? Bitmap(width, height, palette) : Bitmap(width, height);
   bitmap.SetSourceBitsPerPixel(h.bitCount);
-  FillPixels(h, palette, bits, bitmap);
+  for (int stored = 0; stored < height; ++stored) {
+    const int y = h.height < 0 ? stored : height - 1 - stored;
+    const std::uint8_t* in = bits + Stride(h) * static_cast<std::uint64_t>(stored);
+    if (h.bitCount == 8) {
+      DecodeIndexRow(in, width, colours, bitmap.IndexRow(y));
+    } else {
+      DecodeColourRow(in, width, bitmap.Row(y));
+    }
+  }
   return bitmap;
 }
 
@@ -125,19 +128,6 @@ Bitmap DecodeDib(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::uint32_t> palette = ReadPalette(data, size, h);
   const std::uint64_t offset = h.headerSize + std::uint64_t{4} * h.paletteSize;
   return DecodePixels(h, palette, data + offset, size - offset);
-}
-
-Bitmap DecodeDibOnFirstUse(const std::uint8_t* data, std::size_t size) {
-  const InfoHeader h = ReadInfoHeader(data, size);
-  std::vector<std::uint32_t> palette = ReadPalette(data, size, h);
-  const std::uint64_t offset = h.headerSize + std::uint64_t{4} * h.paletteSize;
-  CheckPixelsPresent(h, size - offset);
-  const std::uint8_t* bits = data + offset;
-  Bitmap bitmap = Bitmap::Deferred(
-      static_cast<int>(h.width), Height(h),
-      [h, palette = std::move(palette), bits](Bitmap& b) { FillPixels(h, palette, bits, b); });
-  bitmap.SetSourceBitsPerPixel(h.bitCount);
-  return bitmap;
 }
 
 Bitmap DecodeBmpFile(const std::uint8_t* data, std::size_t size) {

@@ -9,14 +9,9 @@
 namespace kinloom {
 
 // A BITMAPINFOHEADER (or a larger V4/V5 header), its palette and the bits, uncompressed, at
-// 8 bits per pixel with a palette or at 24 bits per pixel, bottom-up or top-down.
+// 8 bits per pixel with a palette (kept indexed) or at 24 bits per pixel, bottom-up or top-down.
 // Throws kinloom::Error on anything else or on truncated or inconsistent input.
 Bitmap DecodeDib(const std::uint8_t* data, std::size_t size);
-
-// The same, checking the header, palette and size now and decoding the pixels when they are
-// first used (Bitmap::Deferred), straight from `data`, which must outlive the bitmap: the art
-// resources of the running program do. A colour index outside the palette throws on first use.
-Bitmap DecodeDibOnFirstUse(const std::uint8_t* data, std::size_t size);
 
 // The same after the 14-byte "BM" file header, whose bits offset is honoured.
 Bitmap DecodeBmpFile(const std::uint8_t* data, std::size_t size);

@@ -155,6 +155,10 @@ void Window::ControlChanged(Control& control) {
 }
 
 void Window::Show() {
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    RunHandler([&] { FormFirstShow(); });
+  }
   visible_ = true;
   if (native_) native_->Show();
 }

@@ -34,6 +34,10 @@ class Window {
 
   // Run once by Application::CreateForm, before the native window exists.
   virtual void FormCreate() {}
+  // Run once, just before the window is first shown: a window decodes its art here, so art
+  // of a window never shown costs nothing. A failure goes to the application's error report
+  // and the window is shown all the same.
+  virtual void FormFirstShow() {}
 
   // Layout, set before the native window is created.
   std::string title;
@@ -124,6 +128,7 @@ class Window {
   bool main_ = false;
   bool closed_ = false;
   bool visible_ = false;
+  bool shownBefore_ = false;
   Point position_;  // used while there is no native window
   Application* application_ = nullptr;
   std::unique_ptr<NativeWindow> native_;

@@ -2,6 +2,8 @@
 // and turns its messages into the window's portable events.
 #include "platform/win32/toolkit_window.h"
 
+#include <algorithm>
+
 #include "platform/toolkit/application.h"
 #include "platform/win32/native_controls.h"
 
@@ -33,6 +35,18 @@ Point PointFrom(LPARAM lParam) {
   return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
+Bitmap& SharedPaintBuffer() {
+  static Bitmap buffer;
+  return buffer;
+}
+
+// Grows the shared buffer to hold a client area of that size as well as those before.
+void FitPaintBuffer(int width, int height) {
+  Bitmap& buffer = SharedPaintBuffer();
+  if (width <= buffer.Width() && height <= buffer.Height()) return;
+  buffer = Bitmap(std::max(width, buffer.Width()), std::max(height, buffer.Height()));
+}
+
 // A fixed dialog frame offers only Move and Close in its system menu.
 void TrimDialogSystemMenu(HWND hwnd) {
   HMENU menu = GetSystemMenu(hwnd, FALSE);
@@ -61,7 +75,8 @@ void ExcludeChildren(HWND parent, HDC dc) {
 
 }  // namespace
 
-ToolkitWindow::ToolkitWindow(Window& model) : model_(model), position_(model.Position()) {}
+ToolkitWindow::ToolkitWindow(Window& model)
+    : model_(model), position_(model.Position()), buffer_(SharedPaintBuffer()) {}
 
 HWND ToolkitWindow::Handle() {
   if (!Realised()) Realise();
@@ -69,7 +84,7 @@ HWND ToolkitWindow::Handle() {
 }
 
 void ToolkitWindow::Realise() {
-  buffer_ = Bitmap(model_.clientWidth, model_.clientHeight);
+  FitPaintBuffer(model_.clientWidth, model_.clientHeight);
   WindowCreation creation;
   creation.className = model_.border == BorderStyle::kDialog ? kDialogClassName : kClassName;
   creation.title = model_.title;

@@ -51,7 +51,10 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
 
   Window& model_;
   Point position_;  // where the window goes while it has no native window yet
-  Bitmap buffer_;   // the client area, composed before each blit so nothing flickers
+  // The client area, composed before each blit so nothing flickers. One buffer serves every
+  // window: painting is synchronous on one thread, and a buffer per window would cost a
+  // client area's memory for each screen ever shown.
+  Bitmap& buffer_;
   HFONT font_ = nullptr;
   HBRUSH background_ = nullptr;
   HWND savedFocus_ = nullptr;

@@ -4,6 +4,7 @@
 #include "platform/error.h"
 #include "platform/toolkit/dib.h"
 #include "platform/toolkit/window.h"
+#include "platform/win32/common_controls.h"
 #include "platform/win32/message_box_window.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/toolkit_window.h"
@@ -15,6 +16,14 @@ namespace {
 
 // The program icon's resource name.
 const char* const kIconResource = "MAINICON";
+
+// Every window with standard controls is a dialog shown modally; the menu screens have none.
+bool HasStandardControls(const Window& window) {
+  for (const Control* control : window.Controls()) {
+    if (control->Kind() != ControlKind::kPicture) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -39,6 +48,7 @@ void Win32Backend::RunMessageLoop(Window& main) {
 }
 
 int Win32Backend::RunModal(Window& window) {
+  if (HasStandardControls(window)) PrepareStandardControls();
   auto* native = static_cast<ToolkitWindow*>(window.Native());
   ApplicationModality modality(native->Handle());
   window.Show();
@@ -51,6 +61,7 @@ int Win32Backend::RunModal(Window& window) {
 }
 
 int Win32Backend::ShowMessageBox(const MessageBoxModel& box) {
+  PrepareStandardControls();
   MessageBoxWindow window(box);
   return window.Run();
 }
@@ -67,8 +78,7 @@ Bitmap Win32Backend::LoadArt(const std::string& name) {
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) throw Error("The picture " + name + " is missing from the program file");
-  // The resource stays mapped with the program, so its pixels can be decoded when first shown.
-  return DecodeDibOnFirstUse(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
+  return DecodeDib(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
 }
 
 Size Win32Backend::ScreenSize() const {

@@ -190,6 +190,25 @@ TEST_F(ToolkitWindowTest, PaintsPicturesAndRepaintsWhatChanged) {
   EXPECT_TRUE(showsAt({50, 55}, kGreen));
 }
 
+TEST_F(ToolkitWindowTest, WindowsOfEverySizePaintTheirOwnPixels) {
+  const auto showsAt = [&](const Window& window, POINT p, std::uint32_t rgb) {
+    const COLORREF expected = RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    return WaitFor([&] { return ScreenPixel(window, p) == expected; });
+  };
+  // The smaller window first, so the larger one paints after it and it again after that.
+  dialog_->Show();
+  UpdateWindow(HandleOf(*dialog_));
+  EXPECT_TRUE(showsAt(*dialog_, {235, 95}, dialog_->colour));
+  main_->Show();
+  UpdateWindow(HandleOf(*main_));
+  EXPECT_TRUE(showsAt(*main_, {15, 55}, kGreen));
+  EXPECT_TRUE(showsAt(*main_, {300, 190}, kDark));
+  InvalidateRect(HandleOf(*dialog_), nullptr, FALSE);
+  UpdateWindow(HandleOf(*dialog_));
+  EXPECT_TRUE(showsAt(*dialog_, {235, 95}, dialog_->colour));
+  EXPECT_TRUE(showsAt(*dialog_, {5, 5}, dialog_->colour));
+}
+
 TEST_F(ToolkitWindowTest, MouseMessagesBecomePointerEvents) {
   main_->Show();
   const POINT inside{20, 30};

@@ -117,9 +117,8 @@ TEST_F(HotspotFramesTest, EachEventCopiesAtMostTwoRectanglesAndAllocatesNothing)
 TEST_F(HotspotFramesTest, CountOfZeroFramesPreparesNothing) {
   Picture hotspot, strip;
   hotspot.tag = 1;
-  strip.SetImage(Bitmap(10, 30));
   const std::uint16_t width = main.FrameWidth[1];
-  main.PrepareHotspot(hotspot, strip, 0);
+  main.PrepareHotspot(hotspot, strip, {10, 30}, 0);
   EXPECT_EQ(hotspot.width, 0);
   EXPECT_EQ(main.FrameWidth[1], width);
   EXPECT_TRUE(strip.visible);

@@ -39,6 +39,7 @@ TEST_F(ScreenLayoutTest, EveryHotspotFitsItsScreenAndItsArt) {
   for (const ScreenCase& c : cases) {
     SCOPED_TRACE(c.title);
     HotspotMenuScreen& screen = *c.screen;
+    screen.Show();  // which decodes its art
     EXPECT_EQ(screen.title, c.title);
     EXPECT_EQ(screen.clientWidth, 632);
     EXPECT_EQ(screen.clientHeight, c.clientHeight);
@@ -77,7 +78,7 @@ TEST_F(ScreenLayoutTest, EveryHotspotFitsItsScreenAndItsArt) {
           << "one frame of its strip";
       EXPECT_EQ(screen.FrameWidth[row.tag], art.Width());
       EXPECT_EQ(screen.FrameHeight[row.tag], frameHeight);
-      EXPECT_EQ(FrameShown(screen, row.tag), 0) << "normal after set-up";
+      EXPECT_EQ(FrameShown(screen, row.tag), 0) << "normal once shown";
     }
   }
 }

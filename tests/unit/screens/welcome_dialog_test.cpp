@@ -55,6 +55,8 @@ TEST_F(WelcomeDialogTest, ControlsAsLaidOut) {
   EXPECT_TRUE(welcome.lblWelcome.wordWrap);
   EXPECT_TRUE(welcome.lblQuestion.autoSize);
   EXPECT_EQ(welcome.lblQuestion.text, "");
+  EXPECT_TRUE(welcome.artTutorial.Image().IsEmpty()) << "decoded before it was needed";
+  welcome.Show();
   EXPECT_EQ(welcome.artTutorial.Image().GetSize(), (Size{139, 103}));
   EXPECT_EQ(welcome.artTutorial.Image().SourceBitsPerPixel(), 24);
 }

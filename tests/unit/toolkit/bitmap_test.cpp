@@ -1,9 +1,10 @@
-// The plain rectangle copy: exact pixels, clipping on both sides, overlapping copies.
+// The plain rectangle copy: exact pixels, clipping on both sides, overlapping copies, indexed art.
 #include "platform/toolkit/bitmap.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace kinloom::toolkit_test {
 namespace {
@@ -13,6 +14,21 @@ Bitmap Numbered(int width, int height, std::uint32_t marker = 0x010000) {
   Bitmap bitmap(width, height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) bitmap.SetPixel(x, y, marker | (y << 8) | x);
+  }
+  return bitmap;
+}
+
+// The same pixels held as palette indexes, one palette entry per pixel.
+Bitmap NumberedIndexed(int width, int height) {
+  const Bitmap colours = Numbered(width, height);
+  std::vector<std::uint32_t> palette;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) palette.push_back(colours.Pixel(x, y));
+  }
+  Bitmap bitmap(width, height, palette);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x)
+      bitmap.IndexRow(y)[x] = static_cast<std::uint8_t>(y * width + x);
   }
   return bitmap;
 }
@@ -28,8 +44,10 @@ void ExpectCopied(const Bitmap& dst, const Bitmap& src, const Rect& copied, int 
   }
 }
 
-TEST(BitmapCopyRect, CopiesExactlyAndClipsToBothBitmaps) {
-  const Bitmap src = Numbered(8, 9);
+TEST(BitmapCopyRect, CopiesExactlyAndClipsToBothBitmapsFromColourOrIndexedArt) {
+  const Bitmap colour = Numbered(8, 9);
+  const Bitmap indexed = NumberedIndexed(8, 9);
+  ASSERT_TRUE(indexed.IsIndexed());
   const struct {
     const char* what;
     int dstX, dstY;
@@ -45,12 +63,15 @@ TEST(BitmapCopyRect, CopiesExactlyAndClipsToBothBitmaps) {
       {"empty source rectangle", 0, 0, {3, 3, 3, 5}, {}},
       {"entirely outside", 6, 5, {0, 0, 3, 3}, {}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    Bitmap dst(6, 5, 0xABCDEF);
-    dst.CopyRect(c.dstX, c.dstY, src, c.srcRect);
-    // The offset from source to destination coordinates is fixed by the requested corners.
-    ExpectCopied(dst, src, c.copied, c.dstX - c.srcRect.left, c.dstY - c.srcRect.top, 0xABCDEF);
+  for (const Bitmap* src : {&colour, &indexed}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(::testing::Message() << c.what << (src->IsIndexed() ? ", indexed" : ""));
+      Bitmap dst(6, 5, 0xABCDEF);
+      dst.CopyRect(c.dstX, c.dstY, *src, c.srcRect);
+      // The offset from source to destination coordinates is fixed by the requested corners.
+      ExpectCopied(dst, colour, c.copied, c.dstX - c.srcRect.left, c.dstY - c.srcRect.top,
+                   0xABCDEF);
+    }
   }
 }
 
@@ -88,6 +109,15 @@ TEST(Bitmap, NonPositiveSizesMakeAnEmptyBitmap) {
   Bitmap dst(3, 3, 7);
   dst.CopyRect(0, 0, Bitmap(), {0, 0, 3, 3});
   EXPECT_EQ(dst.Pixel(1, 1), 7u);
+}
+
+TEST(Bitmap, IndexedArtIsNeverACopysTarget) {
+  Bitmap art(2, 2, std::vector<std::uint32_t>{0x111111, 0x222222});
+  art.IndexRow(1)[1] = 1;
+  art.CopyRect(0, 0, Bitmap(2, 2, 0x999999), {0, 0, 2, 2});
+  art.FillRect({0, 0, 2, 2}, 0x999999);
+  EXPECT_EQ(art.Pixel(0, 0), 0x111111u);
+  EXPECT_EQ(art.Pixel(1, 1), 0x222222u);
 }
 
 }  // namespace

@@ -78,6 +78,7 @@ void ExpectPixels(const Bitmap& bitmap, int bitCount) {
   ASSERT_EQ(bitmap.Width(), 3);
   ASSERT_EQ(bitmap.Height(), 2);
   EXPECT_EQ(bitmap.SourceBitsPerPixel(), bitCount);
+  EXPECT_EQ(bitmap.IsIndexed(), bitCount == 8) << "256-colour art stays indexed";
   for (int y = 0; y < 2; ++y) {
     for (int x = 0; x < 3; ++x) {
       const std::uint32_t expected =

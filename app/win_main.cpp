@@ -1,7 +1,6 @@
-// The program's entry point: the Win32 system adapter and backend under the portable start-up.
+// The composition root: WinMain puts the Win32 system adapter and backend under the start-up.
 #include "platform/win32/win_api.h"
 
-#include <commctrl.h>
 #include <objbase.h>
 
 #include <exception>
@@ -23,9 +22,6 @@ void ReportFatal(const std::string& text) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  // Loads version 6 of the common controls that the manifest asks for.
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   // The shell's "open" may run COM handlers, which want a single-threaded apartment.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   int exitCode = 1;
