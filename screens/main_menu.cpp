@@ -99,12 +99,21 @@ void TfrmMain::FormClose() {
   Global::WriteReminderFlag(Global::ShowReminder);
 }
 
+// Each window shows before the other hides, both ways, so that activation never passes to
+// another program in between.
 void TfrmMain::OpenSubScreen(Window& subScreen) {
   subScreen.MoveTo(Position());
-  Hide();
-  if (App()->ShowModal(subScreen) == kQuitResult) return Close();
-  MoveTo(subScreen.Position());
-  Show();
+  subScreen.OnShown = [this] { Hide(); };
+  subScreen.OnHiding = [this, &subScreen] {
+    if (subScreen.ModalResult() == kQuitResult) return;
+    MoveTo(subScreen.Position());
+    Show();
+  };
+  struct Unhook {
+    Window& window;
+    ~Unhook() { window.OnShown = window.OnHiding = nullptr; }
+  } unhook{subScreen};
+  if (App()->ShowModal(subScreen) == kQuitResult) Close();
 }
 
 }  // namespace kinloom

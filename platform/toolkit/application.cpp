@@ -14,9 +14,14 @@ std::string ErrorReportText(const std::string& text) {
   return text;
 }
 
-Application::Application(Backend& backend) : backend_(backend) {}
+Application::Application(Backend& backend) : backend_(backend) {
+  backend_.ReportPressesTo(
+      [this](std::uint32_t timeMs, Point screen) { NoteLeftPress(timeMs, screen); });
+}
 
-Application::~Application() = default;
+Application::~Application() {
+  backend_.ReportPressesTo(nullptr);
+}
 
 void Application::Adopt(std::unique_ptr<Window> form) {
   Window& window = *form;
@@ -34,6 +39,21 @@ void Application::Run() {
   if (main_ && !main_->IsClosed()) backend_.RunMessageLoop(*main_);
 }
 
+// Counts the run while it lasts; the last one to end lets a held close request through.
+template <class F>
+auto Application::InModalRun(F&& run) {
+  struct Counted {
+    Application& app;
+    explicit Counted(Application& a) : app(a) { ++app.modalRuns_; }
+    ~Counted() {
+      if (--app.modalRuns_ > 0 || !app.closeHeld_) return;
+      app.closeHeld_ = false;
+      if (app.main_ && app.main_->native_) app.main_->native_->PostClose();
+    }
+  } counted(*this);
+  return run();
+}
+
 int Application::ShowModal(Window& window) {
   if (window.modal_) throw Error("Cannot make a visible window modal");
   window.modalResult_ = 0;
@@ -42,17 +62,27 @@ int Application::ShowModal(Window& window) {
     Window& window;
     ~EndModal() { window.modal_ = false; }
   } endModal{window};
-  return backend_.RunModal(window);
+  return InModalRun([&] { return backend_.RunModal(window); });
 }
 
 int Application::ShowMessageBox(const MessageBoxModel& box) {
-  return backend_.ShowMessageBox(box);
+  return InModalRun([&] { return backend_.ShowMessageBox(box); });
+}
+
+void Application::NoteLeftPress(std::uint32_t timeMs, Point screen) {
+  secondPress_ = presses_.Press(timeMs, screen, backend_.SystemDoubleClickLimits());
+}
+
+bool Application::HoldsClose() {
+  if (modalRuns_ == 0) return false;
+  closeHeld_ = true;
+  return true;
 }
 
 void Application::ReportError(const std::string& text) {
   // The report is the last line of defence: a failure to show it must not escape either.
   try {
-    backend_.ShowErrorReport(title, ErrorReportText(text));
+    InModalRun([&] { backend_.ShowErrorReport(title, ErrorReportText(text)); });
   } catch (...) {
   }
 }

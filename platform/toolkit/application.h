@@ -8,6 +8,7 @@
 
 #include "platform/message_box.h"
 #include "platform/toolkit/backend.h"
+#include "platform/toolkit/double_click.h"
 #include "platform/toolkit/window.h"
 
 namespace kinloom {
@@ -40,6 +41,17 @@ class Application : public MessageBoxPort {
   // Shows `window` modally; returns its modal result (kModalCloseResult for its close box).
   int ShowModal(Window& window);
   int ShowMessageBox(const MessageBoxModel& box) override;
+
+  // The backend reports every left press here before delivering it. Whether the press being
+  // delivered is the second of a double click is decided once, here, for every window: the
+  // first click may have opened or closed the window that the second press lands on.
+  void NoteLeftPress(std::uint32_t timeMs, Point screen);
+  bool PressIsSecondOfDoubleClick() const { return secondPress_; }
+
+  // A close request to the main window while a modal window runs (a dialog, a box, a
+  // sub-screen) waits until every modal run has ended, so that the user's answer is in place;
+  // it then comes again as a posted request. True when the request is held.
+  bool HoldsClose();
   Bitmap LoadArt(const std::string& name) { return backend_.LoadArt(name); }
   Size ScreenSize() const { return backend_.ScreenSize(); }
   Backend& GetBackend() const { return backend_; }
@@ -63,8 +75,14 @@ class Application : public MessageBoxPort {
 
  private:
   void Adopt(std::unique_ptr<Window> form);
+  template <class F>
+  auto InModalRun(F&& run);
 
   Backend& backend_;
+  PressHistory presses_;
+  bool secondPress_ = false;
+  int modalRuns_ = 0;
+  bool closeHeld_ = false;
   std::vector<std::unique_ptr<Window>> forms_;
   Window* main_ = nullptr;
 };

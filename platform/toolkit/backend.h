@@ -1,12 +1,15 @@
 // What a platform provides to the toolkit: native windows, message loops, boxes, art and screen.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "platform/message_box.h"
 #include "platform/toolkit/bitmap.h"
 #include "platform/toolkit/controls.h"
+#include "platform/toolkit/double_click.h"
 #include "platform/toolkit/geometry.h"
 
 namespace kinloom {
@@ -32,7 +35,14 @@ class NativeWindow {
   // Routes every pointer event to this window until released (after a left press).
   virtual void CapturePointer() = 0;
   virtual void ReleasePointer() = 0;
+  // Queues a close request (as the close box gives) that arrives once the running handler has
+  // returned, like any other event.
+  virtual void PostClose() = 0;
 };
+
+// Told of every left press of the program: its time (a wrapping millisecond clock) and screen
+// position.
+using PressObserver = std::function<void(std::uint32_t timeMs, Point screen)>;
 
 class Backend {
  public:
@@ -56,6 +66,10 @@ class Backend {
   // MAIN_ARTARBORA), decoded. Throws kinloom::Error when it is missing or malformed.
   virtual Bitmap LoadArt(const std::string& name) = 0;
   virtual Size ScreenSize() const = 0;
+  virtual DoubleClickLimits SystemDoubleClickLimits() const = 0;
+  // Every left press, on any window (its frame too), box or button of the program, goes to
+  // `observer` before the window or control under it gets it. An empty observer ends this.
+  virtual void ReportPressesTo(PressObserver observer) = 0;
 };
 
 // The resource name under which the Windows build embeds an art asset: upper case, '-' as '_'.

@@ -48,12 +48,13 @@ Picture* Window::EventTarget(Point p) const {
   return holder_ ? holder_ : HitTest(p);
 }
 
-void Window::MouseDown(Point p, MouseButton button, bool doubleClick) {
+void Window::MouseDown(Point p, MouseButton button) {
   Picture* target = EventTarget(p);
   if (!target) return;
   if (button == MouseButton::kLeft) {
+    const bool secondPress = application_ && application_->PressIsSecondOfDoubleClick();
     holder_ = target;
-    clickCandidate_ = doubleClick ? nullptr : target;
+    clickCandidate_ = secondPress ? nullptr : target;
     if (native_) native_->CapturePointer();
   }
   if (target->OnMouseDown) RunHandler([&] { target->OnMouseDown(*target, button); });
@@ -111,13 +112,22 @@ void Window::Close() {
   if (modal_) {
     modalResult_ = kModalCloseResult;
   } else if (main_) {
-    if (closed_) return;
+    if (closed_ || (application_ && application_->HoldsClose())) return;
     // Closed before OnClose runs: a failing OnClose is reported and the program still ends.
     closed_ = true;
     if (OnClose) RunHandler([&] { OnClose(); });
     Hide();
   } else {
     Hide();
+  }
+}
+
+void Window::EndSession() {
+  if (!main_ || closed_) return;
+  closed_ = true;
+  try {
+    if (OnClose) OnClose();
+  } catch (...) {
   }
 }
 
@@ -161,9 +171,11 @@ void Window::Show() {
   }
   visible_ = true;
   if (native_) native_->Show();
+  if (OnShown) RunHandler([&] { OnShown(); });
 }
 
 void Window::Hide() {
+  if (OnHiding) RunHandler([&] { OnHiding(); });
   visible_ = false;
   if (native_) native_->Hide();
 }

@@ -52,6 +52,10 @@ class Window {
 
   std::function<void()> OnActivate;
   std::function<void()> OnClose;  // main window only
+  // Run once the window is shown, and just before it hides: a window that takes another's
+  // place shows before the other hides, so activation never leaves the program in between.
+  std::function<void()> OnShown;
+  std::function<void()> OnHiding;
 
   // Adds a control on top of those added before.
   void Add(Control& control);
@@ -64,8 +68,8 @@ class Window {
   // Pointer entry points. A left press gives its control the pointer until the left release;
   // while a control holds the pointer every pointer event goes to it. A left press and left
   // release on the same control click it, before the release event runs. The second press of
-  // a double click (doubleClick true) is a press that makes no click.
-  void MouseDown(Point p, MouseButton button, bool doubleClick = false);
+  // a double click, as the application decides it, is a press that makes no click.
+  void MouseDown(Point p, MouseButton button);
   void MouseMove(Point p);
   void MouseUp(Point p, MouseButton button);
   // The native capture was taken away (another window, a system dialog): forget the press.
@@ -83,8 +87,12 @@ class Window {
 
   // Close box, system menu Close, or a handler closing the window. A modal window ends with
   // kModalCloseResult and runs no handler; the main window runs OnClose and closes for good,
-  // even when OnClose fails; any other window hides.
+  // even when OnClose fails, once no modal window runs (Application::HoldsClose); any other
+  // window hides.
   void Close();
+  // The system ends the session: the main window runs OnClose and closes at once, modal windows
+  // or not, and a failure is not reported: nobody is left to answer a box.
+  void EndSession();
   // The window became the active window. Backends call this outside the activation message
   // itself, so a handler may show a modal window from here.
   void Activated();

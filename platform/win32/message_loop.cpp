@@ -1,11 +1,31 @@
 // The one message pump under the main loop, the modal runs and the message box.
 #include "platform/win32/message_loop.h"
 
+#include <utility>
+
 #include "platform/win32/window_base.h"
 
 namespace kinloom {
 
 namespace {
+
+PressObserver& LeftPressObserver() {
+  static PressObserver observer;
+  return observer;
+}
+
+// Title bars and close boxes count too: a press there in between makes the next press a first.
+bool IsLeftPress(const MSG& msg) {
+  switch (msg.message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
+}
 
 bool IsDialogKey(const MSG& msg) {
   return msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
@@ -38,12 +58,19 @@ BOOL CALLBACK DisableOne(HWND hwnd, LPARAM lParam) {
 
 }  // namespace
 
+void ObserveLeftPresses(PressObserver observer) {
+  LeftPressObserver() = std::move(observer);
+}
+
 bool PumpMessage() {
   MSG msg;
   BOOL got = GetMessageA(&msg, nullptr, 0, 0);
   if (got == 0 || got == -1) {
     PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1);
     return false;
+  }
+  if (IsLeftPress(msg) && LeftPressObserver()) {
+    LeftPressObserver()(msg.time, Point{msg.pt.x, msg.pt.y});
   }
   HWND root = nullptr;
   if (WindowBase* window = OurRoot(msg, root)) {

@@ -3,9 +3,15 @@
 
 #include <vector>
 
+#include "platform/toolkit/backend.h"
 #include "platform/win32/win_api.h"
 
 namespace kinloom {
+
+// Every left press the pump takes, on any of our windows, their frames or their controls, goes
+// to `observer` before it is dispatched: presses on native buttons never reach our window
+// procedures.
+void ObserveLeftPresses(PressObserver observer);
 
 // Waits for and handles one message: Enter and Escape go to our window under them, other keys
 // of windows with controls to the dialog manager (Tab, Alt+letter). Returns false on WM_QUIT,

@@ -150,6 +150,10 @@ void ToolkitWindow::ReleasePointer() {
   if (Realised() && GetCapture() == Handle()) ReleaseCapture();
 }
 
+void ToolkitWindow::PostClose() {
+  PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
 bool ToolkitWindow::OnDialogKey(WPARAM key) {
   if (key == VK_RETURN) {
     // A button with the focus answers Enter itself; otherwise the default button does.
@@ -176,15 +180,15 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      model_.MouseDown(PointFrom(lParam), MouseButton::kLeft, message == WM_LBUTTONDBLCLK);
+      model_.MouseDown(PointFrom(lParam), MouseButton::kLeft);
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-      model_.MouseDown(PointFrom(lParam), MouseButton::kRight, message == WM_RBUTTONDBLCLK);
+      model_.MouseDown(PointFrom(lParam), MouseButton::kRight);
       return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-      model_.MouseDown(PointFrom(lParam), MouseButton::kMiddle, message == WM_MBUTTONDBLCLK);
+      model_.MouseDown(PointFrom(lParam), MouseButton::kMiddle);
       return 0;
     case WM_LBUTTONUP:
       model_.MouseUp(PointFrom(lParam), MouseButton::kLeft);
@@ -218,7 +222,7 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       model_.Close();
       return 0;
     case WM_ENDSESSION:
-      if (wParam && model_.IsMainWindow()) model_.Close();
+      if (wParam) model_.EndSession();
       return 0;
     default:
       return WindowBase::HandleMessage(message, wParam, lParam);

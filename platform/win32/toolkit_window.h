@@ -31,6 +31,7 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   void ControlChanged(Control& control) override;
   void CapturePointer() override;
   void ReleasePointer() override;
+  void PostClose() override;
 
   bool OnDialogKey(WPARAM key) override;
 

@@ -1,6 +1,8 @@
 // The toolkit's backend on Win32: native windows, message loops, message boxes, art resources.
 #include "platform/win32/win32_backend.h"
 
+#include <utility>
+
 #include "platform/error.h"
 #include "platform/toolkit/dib.h"
 #include "platform/toolkit/window.h"
@@ -83,6 +85,14 @@ Bitmap Win32Backend::LoadArt(const std::string& name) {
 
 Size Win32Backend::ScreenSize() const {
   return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+DoubleClickLimits Win32Backend::SystemDoubleClickLimits() const {
+  return {GetDoubleClickTime(), GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
+}
+
+void Win32Backend::ReportPressesTo(PressObserver observer) {
+  ObserveLeftPresses(std::move(observer));
 }
 
 }  // namespace kinloom

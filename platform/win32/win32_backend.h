@@ -18,6 +18,8 @@ class Win32Backend final : public Backend {
   // From the BITMAP resource named ArtResourceName(name) of the program file.
   Bitmap LoadArt(const std::string& name) override;
   Size ScreenSize() const override;
+  DoubleClickLimits SystemDoubleClickLimits() const override;
+  void ReportPressesTo(PressObserver observer) override;
 };
 
 }  // namespace kinloom

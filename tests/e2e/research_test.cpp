@@ -16,7 +16,8 @@ TEST_F(ResearchTest, ProgramsStartFromEitherFolderOrAreReportedByName) {
   ASSERT_TRUE(main);
   HWND research = OpenSubScreen(main, ResearchScreen());
   ASSERT_TRUE(research);
-  EXPECT_FALSE(IsWindowVisible(main)) << "the main menu should hide behind its sub-screen";
+  // It hides once the sub-screen has shown, so the program never lacks an active window.
+  EXPECT_TRUE(menu_.WaitUntilHidden(main)) << "the main menu should hide behind its sub-screen";
 
   Click(research, ResearchScreen(), "btnKWNI");
   ASSERT_EQ(WaitForLaunches(1).size(), 1u);

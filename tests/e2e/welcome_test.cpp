@@ -63,6 +63,22 @@ TEST_F(WelcomeDialogTest, DialogIsNotShownWhenTheReminderIsOff) {
   EXPECT_FALSE(menu_.Shows(kWelcomeTitle));
 }
 
+// The task list's "End task" sends a close request; the dialog's answer must still count.
+TEST_F(WelcomeDialogTest, CloseRequestDuringTheWelcomeDialogKeepsTheAnswer) {
+  BuildStandardWorld("1");
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  HWND welcome = menu_.WaitForWindow(kWelcomeTitle);
+  ASSERT_TRUE(welcome);
+  ASSERT_TRUE(PostMessageA(main, WM_CLOSE, 0, 0));
+  EXPECT_FALSE(WaitFor([&] { return !IsWindowVisible(main); }, 1500))
+      << "the main menu closed under the open dialog";
+  EXPECT_TRUE(IsWindowVisible(welcome));
+  menu_.ClickControl(welcome, IDCANCEL);  // remind me again
+  ExpectMenuEndsWithReminder("1");
+  ExpectStartedInAll(0);
+}
+
 TEST_P(WelcomeTest, EndsAndStoresTheReminder) {
   const Ending& ending = GetParam();
   BuildStandardWorld("1");

@@ -89,6 +89,10 @@ void HeadlessWindow::ReleasePointer() {
   if (backend_.capture_ == this) backend_.capture_ = nullptr;
 }
 
+void HeadlessWindow::PostClose() {
+  backend_.pendingClose_ = this;
+}
+
 HeadlessBackend::HeadlessBackend() = default;
 
 HeadlessBackend::~HeadlessBackend() {
@@ -119,7 +123,8 @@ bool HeadlessBackend::NextStep(const char* loop) {
 
 void HeadlessBackend::RunMessageLoop(Window& main) {
   main.Show();
-  while (!main.IsClosed() && NextStep("main loop")) {
+  // A posted close may end the loop before the next step.
+  while (!(RunPosted(), main.IsClosed()) && NextStep("main loop")) {
   }
 }
 
@@ -162,6 +167,10 @@ void HeadlessBackend::RunPosted() {
     HeadlessWindow* native = pendingActivations_.front();
     pendingActivations_.erase(pendingActivations_.begin());
     if (native == active_) native->Model().Activated();
+  }
+  if (HeadlessWindow* native = pendingClose_; native && !outOfSteps_) {
+    pendingClose_ = nullptr;
+    native->Model().Close();
   }
 }
 
@@ -208,12 +217,13 @@ void HeadlessBackend::Hidden(HeadlessWindow& native) {
   if (capture_ == &native) capture_ = nullptr;
   if (active_ != &native) return;
   active_ = nullptr;
-  for (auto it = zOrder_.rbegin(); it != zOrder_.rend(); ++it) {
-    if ((*it)->IsEnabled()) {
-      active_ = *it;
-      pendingActivations_.push_back(active_);
-      break;
-    }
+  for (auto it = zOrder_.rbegin(); it != zOrder_.rend() && !active_; ++it) {
+    if ((*it)->IsEnabled()) active_ = *it;
+  }
+  if (active_) {
+    pendingActivations_.push_back(active_);
+  } else {
+    ++activationLosses_;
   }
 }
 
@@ -222,6 +232,7 @@ void HeadlessBackend::Forget(HeadlessWindow& native) {
   Remove(pendingActivations_, &native);
   if (active_ == &native) active_ = nullptr;
   if (capture_ == &native) capture_ = nullptr;
+  if (pendingClose_ == &native) pendingClose_ = nullptr;
 }
 
 bool HeadlessBackend::Accepts(Window& window, const char* what) {
@@ -237,8 +248,26 @@ void HeadlessBackend::MovePointer(Window& window, Point p) {
   if (Accepts(window, "pointer move")) window.MouseMove(p);
 }
 
+void HeadlessBackend::ReportPress(Point screen, std::uint32_t afterMs) {
+  clockMs_ += afterMs;
+  if (pressObserver_) pressObserver_(clockMs_, screen);
+}
+
+void HeadlessBackend::Press(Window& window, Point p, MouseButton button, std::uint32_t afterMs) {
+  if (!Accepts(window, "press")) return;
+  if (button == MouseButton::kLeft) {
+    const Point corner = window.Position();  // the client area's corner: no frames here
+    ReportPress({corner.x + p.x, corner.y + p.y}, afterMs);
+  }
+  window.MouseDown(p, button);
+}
+
 void HeadlessBackend::Press(Window& window, Point p, MouseButton button) {
-  if (Accepts(window, "press")) window.MouseDown(p, button);
+  Press(window, p, button, kPressPauseMs);
+}
+
+void HeadlessBackend::PressAgain(Window& window, Point p) {
+  Press(window, p, MouseButton::kLeft, kDoubleClickGapMs);
 }
 
 void HeadlessBackend::Release(Window& window, Point p, MouseButton button) {
@@ -254,7 +283,7 @@ void HeadlessBackend::Click(Window& window, Point p) {
 void HeadlessBackend::DoubleClick(Window& window, Point p) {
   Press(window, p);
   Release(window, p);
-  if (Accepts(window, "double click")) window.MouseDown(p, MouseButton::kLeft, true);
+  PressAgain(window, p);
   Release(window, p);
 }
 

@@ -1,6 +1,7 @@
 // HeadlessBackend: the toolkit's backend for native tests: scripted input, read-back, recordings.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -30,6 +31,7 @@ class HeadlessWindow : public NativeWindow {
   void ControlChanged(Control& control) override;
   void CapturePointer() override;
   void ReleasePointer() override;
+  void PostClose() override;
 
   Window& Model() const { return window_; }
   bool IsShown() const { return shown_; }
@@ -79,10 +81,13 @@ class HeadlessBackend : public Backend {
   void ShowErrorReport(const std::string& caption, const std::string& text) override;
   Bitmap LoadArt(const std::string& name) override;
   Size ScreenSize() const override { return kScreenSize; }
+  // Fixed, as on a system with the default settings.
+  DoubleClickLimits SystemDoubleClickLimits() const override { return {}; }
+  void ReportPressesTo(PressObserver observer) override { pressObserver_ = std::move(observer); }
 
   // Script.
   void Then(std::function<void()> step);
-  // Runs pending activations, as a real loop would between events.
+  // Runs pending activations and close requests, as a real loop would between events.
   void RunPosted();
   ScriptedMessageBoxes& Boxes() { return boxes_; }
   std::vector<ErrorReport> TakeErrorReports();
@@ -95,14 +100,22 @@ class HeadlessBackend : public Backend {
   Window* TopWindow() const;  // the topmost shown window
   Bitmap ClientPixels(const Window& window) const;
   bool PointerCaptured(const Window& window) const;
+  // How often hiding the active window left the program without an active window, so that
+  // activation would pass to another program.
+  int ActivationLosses() const { return activationLosses_; }
 
   // Pointer input in client coordinates. Input to a hidden or disabled window that does not
-  // hold the pointer fails the test and is dropped, as no user could give it.
+  // hold the pointer fails the test and is dropped, as no user could give it. Presses come a
+  // second apart, far beyond the double-click time, except PressAgain, which comes at once.
   void MovePointer(Window& window, Point p);
   void Press(Window& window, Point p, MouseButton button = MouseButton::kLeft);
+  void PressAgain(Window& window, Point p);  // left, as the second press of a double click
   void Release(Window& window, Point p, MouseButton button = MouseButton::kLeft);
   void Click(Window& window, Point p);  // move there, left press, left release
   void DoubleClick(Window& window, Point p);
+  // A left press on a button of a box or dialog at this screen point: only the application
+  // hears of it, as the native button takes the rest.
+  void PressNativeButton(Point screen) { ReportPress(screen, kPressPauseMs); }
   // Keyboard and standard controls.
   void PressKey(Window& window, Key key) { window.KeyPress(key); }
   void PressButton(Window& window, int id) { window.ButtonCommand(id); }
@@ -116,11 +129,20 @@ class HeadlessBackend : public Backend {
   void Forget(HeadlessWindow& native);
   bool Accepts(Window& window, const char* what);
   bool NextStep(const char* loop);
+  void ReportPress(Point screen, std::uint32_t afterMs);
+  void Press(Window& window, Point p, MouseButton button, std::uint32_t afterMs);
+
+  static constexpr std::uint32_t kPressPauseMs = 1000;
+  static constexpr std::uint32_t kDoubleClickGapMs = 100;
 
   std::vector<HeadlessWindow*> zOrder_;  // shown windows, bottom to top
   HeadlessWindow* active_ = nullptr;
   HeadlessWindow* capture_ = nullptr;
   std::vector<HeadlessWindow*> pendingActivations_;
+  HeadlessWindow* pendingClose_ = nullptr;  // only the main window's close is ever posted
+  int activationLosses_ = 0;
+  PressObserver pressObserver_;
+  std::uint32_t clockMs_ = 0;
   std::deque<std::function<void()>> steps_;
   bool outOfSteps_ = false;
   ScriptedMessageBoxes boxes_;

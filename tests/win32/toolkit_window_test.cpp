@@ -9,6 +9,7 @@
 
 #include "platform/error.h"
 #include "platform/toolkit/application.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/win32_backend.h"
 #include "tests/support/window_probe.h"
 
@@ -217,11 +218,17 @@ TEST_F(ToolkitWindowTest, MouseMessagesBecomePointerEvents) {
   EXPECT_EQ(main_->events, (std::vector<std::string>{"down+capture", "click", "up"}));
   EXPECT_EQ(GetCapture(), nullptr);
 
-  // The second press of a double click presses without clicking.
+  // Presses reach the application through the pump, which makes the second of two quick ones
+  // on one spot a press without a click.
   main_->events.clear();
-  Mouse(WM_LBUTTONDBLCLK, inside);
-  Mouse(WM_LBUTTONUP, inside);
-  EXPECT_EQ(main_->events, (std::vector<std::string>{"down+capture", "up"}));
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+    PostMessageA(HandleOf(*main_), message, 0, MAKELPARAM(inside.x, inside.y));
+  }
+  MSG pending;
+  while (PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE) && PumpMessage()) {
+  }
+  EXPECT_EQ(main_->events,
+            (std::vector<std::string>{"down+capture", "click", "up", "down+capture", "up"}));
 
   // Released outside the picture, even left of the window: no click, and the release still
   // reaches the pressed picture.
@@ -298,6 +305,32 @@ TEST_F(ToolkitWindowTest, FirstActivationComesAfterShowingAndCanRunAModalBox) {
   EXPECT_TRUE(main_->activations.front());  // visible and active when the handler ran
   EXPECT_EQ(boxResult, kResultOk);
   EXPECT_EQ(main_->closes, 1);
+}
+
+// A close message waits for the box and then comes again; the end of the session does not wait.
+TEST_F(ToolkitWindowTest, CloseWaitsForTheBoxButTheSessionEndDoesNot) {
+  for (const bool sessionEnd : {false, true}) {
+    SCOPED_TRACE(sessionEnd ? "session end" : "close");
+    Win32Backend backend;
+    Application application(backend);
+    PictureForm* main = nullptr;
+    application.CreateForm(main);
+    int closesUnderTheBox = -1;
+    main->onActivate = [&] {
+      if (closesUnderTheBox >= 0) return;  // only the first activation shows the box
+      application.ShowMessageBox(BuildMessageBox("Close probe", kMsgInformation, kMbOk));
+      closesUnderTheBox = main->closes;
+    };
+    Aside aside([&, hwnd = HandleOf(*main)] {
+      HWND box = WaitForWindow("Information");
+      if (!box) return;
+      SendMessageA(hwnd, sessionEnd ? WM_ENDSESSION : WM_CLOSE, TRUE, 0);
+      PostKey(box, VK_RETURN);
+    });
+    application.Run();  // until the main window has closed
+    EXPECT_EQ(closesUnderTheBox, sessionEnd ? 1 : 0);
+    EXPECT_EQ(main->closes, 1);
+  }
 }
 
 TEST_F(ToolkitWindowTest, HandlerErrorsAreReportedAndTheProgramCarriesOn) {

@@ -70,9 +70,9 @@ TEST(FrameCost, EachEventCopiesOneFrameInvalidatesItsRectangleAndAllocatesNothin
     int frameAfter;
   } events[] = {
       {"move onto", [&] { form->MouseMove(on); }, 1},
-      {"press", [&] { form->MouseDown(on, MouseButton::kLeft); }, 2},
+      {"press", [&] { backend.Press(*form, on); }, 2},
       {"release with click", [&] { form->MouseUp(on, MouseButton::kLeft); }, 0},
-      {"second press of a double click", [&] { form->MouseDown(on, MouseButton::kLeft, true); }, 2},
+      {"second press of a double click", [&] { backend.PressAgain(*form, on); }, 2},
       {"its release", [&] { form->MouseUp(on, MouseButton::kLeft); }, 0},
       {"right press", [&] { form->MouseDown(on, MouseButton::kRight); }, 2},
       {"right release", [&] { form->MouseUp(on, MouseButton::kRight); }, 0},

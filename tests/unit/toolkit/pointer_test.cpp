@@ -1,11 +1,13 @@
 // The portable pointer rules: hit testing, holding the pointer, clicks and double clicks.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/toolkit/application.h"
+#include "platform/toolkit/double_click.h"
 #include "tests/support/headless_backend.h"
 #include "tests/unit/toolkit/test_form.h"
 
@@ -115,6 +117,36 @@ TEST_F(PointerTest, SecondPressOfADoubleClickMakesNoClick) {
   log.clear();
   backend.Click(*form, {15, 15});  // and the next single click clicks again
   EXPECT_EQ(log, (Log{"move a", "down a L", "click a", "up a L"}));
+}
+
+TEST(PressHistory, SecondPressIsSoonerAndNearerThanTheSystemLimits) {
+  const DoubleClickLimits limits{500, 4, 6};
+  const struct {
+    const char* what;
+    std::uint32_t afterMs;
+    Point at;  // the first press was at (100, 100)
+    bool second;
+  } cases[] = {
+      {"same spot at once", 1, {100, 100}, true},
+      {"just within the time", 499, {100, 100}, true},
+      {"at the time limit", 500, {100, 100}, false},
+      {"one pixel aside", 100, {101, 99}, true},
+      {"two pixels aside", 100, {102, 100}, false},
+      {"two pixels down, in a taller rectangle", 100, {100, 102}, true},
+      {"three pixels up", 100, {100, 97}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    PressHistory presses;
+    const std::uint32_t start = 0xFFFFFF00u;  // the clock wraps around in between
+    EXPECT_FALSE(presses.Press(start, {100, 100}, limits));
+    EXPECT_EQ(presses.Press(start + c.afterMs, c.at, limits), c.second);
+  }
+  PressHistory presses;
+  EXPECT_FALSE(presses.Press(1000, {5, 5}, limits));
+  EXPECT_TRUE(presses.Press(1100, {5, 5}, limits));
+  EXPECT_FALSE(presses.Press(1200, {5, 5}, limits)) << "a third press starts a new pair";
+  EXPECT_TRUE(presses.Press(1300, {5, 5}, limits));
 }
 
 TEST_F(PointerTest, LostCaptureForgetsThePress) {
