@@ -19,8 +19,8 @@ constexpr int kIconId = 0xFFFE;
 
 HFONT CreateMessageFont() {
   NONCLIENTMETRICSW metrics{};
-  // The size without iPaddedBorderWidth, which Windows before Vista rejects.
-  metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+  // Built for XP, the structure stops before Vista's iPaddedBorderWidth, which XP would reject.
+  metrics.cbSize = sizeof metrics;
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
