@@ -1,10 +1,6 @@
 # Checks the shipped program file: its machine, GUI subsystem, imports and manifest.
-# Run as: cmake -DOBJDUMP=... -DPROGRAM=... -DFORMAT=pei-i386 -P check-program-file.cmake
+# Run as: cmake -DOBJDUMP=... -DPROGRAM=... -DFORMAT=pei-i386 -DALLOWED_IMPORTS=... -P this file
 cmake_minimum_required(VERSION 3.20)
-
-# Every Windows has these; anything else (libgcc, libstdc++, winpthread) would have to ship too.
-set(system_dlls ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEACC.DLL
-  OLEAUT32.DLL SHELL32.DLL USER32.DLL)
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
 if(failed)
@@ -17,28 +13,44 @@ if(NOT headers MATCHES "Subsystem[ \t]+00000002")
   message(FATAL_ERROR "${PROGRAM} is not a Windows GUI program")
 endif()
 
-string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
-if(NOT imports)
-  message(FATAL_ERROR "no imports found in ${PROGRAM}")
-endif()
-foreach(line ${imports})
-  string(REPLACE "DLL Name: " "" dll "${line}")
-  string(STRIP "${dll}" dll)
-  string(TOUPPER "${dll}" dll)
-  if(NOT dll IN_LIST system_dlls)
-    message(FATAL_ERROR "${PROGRAM} imports ${dll}, which is not a system DLL")
+# What Windows XP's system DLLs export, as far as the program may use it: a line that starts
+# with a DLL's name opens that DLL's list, indented lines name its functions, "#" starts a comment.
+# A DLL not listed (libgcc, libstdc++, winpthread) would have to ship beside the program.
+file(STRINGS ${ALLOWED_IMPORTS} allowed_lines)
+foreach(line IN LISTS allowed_lines)
+  string(REGEX REPLACE "#.*" "" line "${line}")
+  if(line MATCHES "^[ \t]+([^ \t]+)")
+    list(APPEND allowed_${dll} "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^([^ \t]+)")
+    string(TOUPPER "${CMAKE_MATCH_1}" dll)
+    list(APPEND allowed_dlls ${dll})
   endif()
 endforeach()
 
-# Functions newer than Windows XP that a toolchain's runtime libraries tend to pull in; importing
-# one stops the program from starting there at all.
-foreach(newer GetTickCount64 InitializeCriticalSectionEx InitOnceExecuteOnce
-    GetSystemTimePreciseAsFileTime AcquireSRWLockExclusive SleepConditionVariableCS
-    CreateSymbolicLinkA GetFinalPathNameByHandleA)
-  if(headers MATCHES "[ \t]${newer}[\r\n]")
-    message(FATAL_ERROR "${PROGRAM} imports ${newer}, which Windows XP lacks")
+# A "DLL Name:" line, then one line per function: its address, hint and name. An import by
+# ordinal shows no name, so it is never on the list.
+string(REGEX MATCHALL "DLL Name: [^\n]+|\n\t[0-9a-f]+\t *[0-9]+  [^\n]+" imports "${headers}")
+if(NOT imports)
+  message(FATAL_ERROR "no imports found in ${PROGRAM}")
+endif()
+set(refused "")
+foreach(entry IN LISTS imports)
+  if(entry MATCHES "^DLL Name: (.+)")
+    string(STRIP "${CMAKE_MATCH_1}" dll)
+    string(TOUPPER "${dll}" dll)
+    if(NOT dll IN_LIST allowed_dlls)
+      string(APPEND refused "\n  ${dll}, a DLL that is not one of Windows XP's own")
+    endif()
+  elseif(entry MATCHES "  ([^ ]+)$")
+    if(NOT CMAKE_MATCH_1 IN_LIST allowed_${dll})
+      string(APPEND refused "\n  ${CMAKE_MATCH_1} from ${dll}")
+    endif()
   endif()
 endforeach()
+if(refused)
+  message(FATAL_ERROR "${PROGRAM} imports what is not on the list of Windows XP's exports "
+    "(${ALLOWED_IMPORTS}):${refused}")
+endif()
 
 file(READ ${PROGRAM} content HEX)
 string(HEX "Microsoft.Windows.Common-Controls" controls)
@@ -54,4 +66,4 @@ string(FIND "${content}" "${elevation}" at)
 if(NOT at EQUAL -1)
   message(FATAL_ERROR "${PROGRAM} asks for an execution level")
 endif()
-message(STATUS "${PROGRAM}: ${FORMAT}, GUI, imports only system DLLs")
+message(STATUS "${PROGRAM}: ${FORMAT}, GUI, imports only what Windows XP exports")

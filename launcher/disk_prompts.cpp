@@ -2,7 +2,6 @@
 #include <functional>
 
 #include "launcher/global.h"
-#include "launcher/launching.h"
 
 namespace kinloom::Global {
 namespace {
@@ -38,6 +37,10 @@ bool OnDisk(const std::string& file) {
 
 }  // namespace
 
+bool WaitForDiskFile(const std::string& path, const std::string& diskLabel) {
+  return WaitForDisk(diskLabel, [&] { return System().FileExists(path); });
+}
+
 bool RunFromDisk(DiskProgram program, const std::string& markerFile, const std::string& subFolder,
                  const std::string& diskLabel) {
   const std::string relative = AddTrailingBackslash(subFolder) + ProgramFile(program);
@@ -52,14 +55,14 @@ bool RunFromDisk(DiskProgram program, const std::string& markerFile, const std::
 void LaunchWithDisk(const std::string& folder, const std::string& exeName,
                     const std::string& displayName, const std::string& markerFile,
                     const std::string& diskLabel) {
-  if (WaitForDisk(diskLabel, [&] { return OnDisk(markerFile); })) {
+  if (WaitForDiskFile(CdPath + markerFile, diskLabel)) {
     LaunchInstalled(folder, exeName, displayName);
   }
 }
 
 void StartTutorial() {
   const char kTutorial[] = "Tutor7s.exe";
-  if (StartFirstFound({ProgramDir + kTutorial, CurrentFolder() + kTutorial})) return;
+  if (StartIfFound(ProgramDir + kTutorial) || StartIfFound(CurrentFolder() + kTutorial)) return;
   RunFromDisk(DiskProgram::kTutorial, "kin.id", "", "1");
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/message_box.h"
@@ -37,9 +38,23 @@ std::string CurrentFolder();
 // Throws kinloom::Error naming the folder when it cannot be made current.
 void ChangeCurrentFolder(const std::string& path);
 
+// The shell answers 32 or below for its errors.
+inline constexpr std::uintptr_t kLastShellError = 32;
+
 std::uintptr_t ShellOpen(const std::string& file, const std::string& parameters,
                          const std::string& folder);
 bool ShellOpenOk(const std::string& file, const std::string& parameters, const std::string& folder);
+
+// Hands the file at `path` to the shell when it exists, and says whether it did; a program the
+// shell refuses is not reported. The shell gets the full path as it is before `beforeStart`
+// runs, so a change of the current folder there still starts the file that was found.
+bool StartIfFound(const std::string& path, const std::function<void()>& beforeStart = {});
+// The error box for a program that is in none of the folders it may be started from.
+void ReportMissingProgram(const std::string& displayName);
+
+// Looks for `path` and, while it is missing, asks for disk `diskLabel` in the drive CdPath (OK
+// and Cancel). True once the file is there; false when the user answers anything but OK.
+bool WaitForDiskFile(const std::string& path, const std::string& diskLabel);
 
 // setup.exe, install.exe, rs405eng.exe, Tutor7s.exe
 enum class DiskProgram { kSetup, kInstall, kReaderSetup, kTutorial };

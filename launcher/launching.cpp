@@ -1,15 +1,7 @@
 // Starting documents, web pages and installed programs through the shell.
-#include "launcher/launching.h"
-
 #include "launcher/global.h"
 
 namespace kinloom::Global {
-namespace {
-
-// The shell answers 32 or below for its errors.
-constexpr std::uintptr_t kLastShellError = 32;
-
-}  // namespace
 
 std::uintptr_t ShellOpen(const std::string& file, const std::string& parameters,
                          const std::string& folder) {
@@ -21,24 +13,25 @@ bool ShellOpenOk(const std::string& file, const std::string& parameters,
   return ShellOpen(file, parameters, folder) > kLastShellError;
 }
 
-bool StartFirstFound(std::initializer_list<std::string> paths) {
-  for (const std::string& path : paths) {
-    if (System().FileExists(path)) {
-      // A program the shell refuses is not reported.
-      ShellOpenOk(path, "", "");
-      return true;
-    }
-  }
-  return false;
+bool StartIfFound(const std::string& path, const std::function<void()>& beforeStart) {
+  if (!System().FileExists(path)) return false;
+  const std::string found = System().FullPath(path);
+  if (beforeStart) beforeStart();
+  ShellOpenOk(found, "", "");
+  return true;
+}
+
+void ReportMissingProgram(const std::string& displayName) {
+  ShowMessageBox("Cannot locate the " + displayName + " executable file.  " +
+                     "Please reinstall Kinloom\xAE to ensure correct operation.",
+                 kMsgError, kMbCancel, 0);
 }
 
 void LaunchInstalled(const std::string& folder, const std::string& exeName,
                      const std::string& displayName) {
-  std::string installed = AddTrailingBackslash(folder.empty() ? CurrentFolder() : folder);
-  if (StartFirstFound({installed + exeName, CurrentFolder() + exeName})) return;
-  ShowMessageBox("Cannot locate the " + displayName + " executable file.  " +
-                     "Please reinstall Kinloom\xAE to ensure correct operation.",
-                 kMsgError, kMbCancel, 0);
+  const std::string installed = AddTrailingBackslash(folder.empty() ? CurrentFolder() : folder);
+  if (StartIfFound(installed + exeName) || StartIfFound(CurrentFolder() + exeName)) return;
+  ReportMissingProgram(displayName);
 }
 
 void ReportNoHtmlAssociation(const std::string& url) {

@@ -38,11 +38,16 @@ class SystemPort {
   // leading backslash of `keyPath` is dropped. The key is closed before this returns.
   virtual RegistryValue ReadMachineString(const std::string& keyPath, const std::string& name) = 0;
 
-  // True when `path` names an existing file; false for folders and for anything missing.
+  // True when `path` names an existing file; false for folders and for anything missing, also on
+  // a drive without a medium or a drive letter that does not exist (no system box is shown).
   virtual bool FileExists(const std::string& path) = 0;
 
-  // True when `path` names an existing folder.
+  // True when `path` names an existing folder; false as FileExists for a drive without a medium.
   virtual bool FolderExists(const std::string& path) = 0;
+
+  // The full path that `path` names now, resolved against the current folder and drive the way
+  // the system resolves it; `path` itself when it cannot be resolved.
+  virtual std::string FullPath(const std::string& path) = 0;
 
   // The process's current folder, as the system reports it (no trailing backslash is added).
   virtual std::string CurrentFolder() = 0;
@@ -59,8 +64,8 @@ class SystemPort {
   // The display's NUMCOLORS: the size of its colour table, or -1 above 8 bits per pixel.
   virtual int DisplayColorCount() = 0;
 
-  // Finds a top-level window by exact title (any class) and brings it to the foreground.
-  // Returns whether such a window was found.
+  // Finds a top-level window by exact title (any class), restores it when it is minimised and
+  // brings it to the foreground. Returns whether such a window was found.
   virtual bool BringWindowToForeground(const std::string& title) = 0;
 };
 

@@ -10,18 +10,8 @@ namespace kinloom {
 
 namespace {
 
-using FolderStep = void (*)(const std::string& folder);
-
-// Starts folder + exeName when that file exists, after `prepare` has run on the folder.
-bool StartIfPresent(const std::string& folder, const char* exeName, FolderStep prepare) {
-  const std::string path = folder + exeName;
-  if (!Global::System().FileExists(path)) return false;
-  prepare(folder);
-  Global::ShellOpenOk(path, "", "");
-  return true;
-}
-
-void KeepCurrentFolder(const std::string&) {}
+constexpr char kTreeProgram[] = "Tree7s.exe";
+constexpr char kChartProgram[] = "Chart7s.exe";
 
 // An empty folder is the current one already (the program's path was relative to it), and the
 // system refuses to make empty text current.
@@ -35,25 +25,28 @@ void MakeChartsFolderCurrent(const std::string& folder) {
   if (Global::System().FolderExists(charts)) Global::ChangeCurrentFolder(charts);
 }
 
-void ReportMissingProgram(const std::string& displayName) {
-  Global::ShowMessageBox("Cannot locate the " + displayName +
-                             " executable file.  Please reinstall Kinloom\xAE to ensure correct "
-                             "operation.",
-                         kMsgError, kMbCancel, 0);
-}
-
 }  // namespace
 
 void StartTreeProgram() {
-  if (StartIfPresent(Global::ProgramDir, "Tree7s.exe", MakeFolderCurrent)) return;
-  if (StartIfPresent(Global::CurrentFolder(), "Tree7s.exe", KeepCurrentFolder)) return;
-  ReportMissingProgram("Arbora");
+  const std::string installed = Global::ProgramDir;
+  if (Global::StartIfFound(installed + kTreeProgram, [&] { MakeFolderCurrent(installed); })) {
+    return;
+  }
+  if (Global::StartIfFound(Global::CurrentFolder() + kTreeProgram)) return;
+  Global::ReportMissingProgram("Arbora");
 }
 
 void StartChartProgram() {
-  if (StartIfPresent(Global::ProgramDir, "Chart7s.exe", MakeChartsFolderCurrent)) return;
-  if (StartIfPresent(Global::CurrentFolder(), "Chart7s.exe", MakeChartsFolderCurrent)) return;
-  ReportMissingProgram("Plotwise");
+  const std::string installed = Global::ProgramDir;
+  if (Global::StartIfFound(installed + kChartProgram,
+                           [&] { MakeChartsFolderCurrent(installed); })) {
+    return;
+  }
+  const std::string current = Global::CurrentFolder();
+  if (Global::StartIfFound(current + kChartProgram, [&] { MakeChartsFolderCurrent(current); })) {
+    return;
+  }
+  Global::ReportMissingProgram("Plotwise");
 }
 
 void StartTutorialOnRichDisplay() {

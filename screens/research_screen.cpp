@@ -3,7 +3,6 @@
 
 #include "launcher/global.h"
 #include "platform/message_box.h"
-#include "screens/disk_file_prompt.h"
 #include "screens/record_collection.h"
 
 namespace kinloom {
@@ -65,10 +64,7 @@ void TfrmResearch::btnSSIClick() {
 
 void TfrmResearch::btnEllisClick() {
   const std::string page = Global::CdPath + "Ellis\\index.htm";
-  if (!WaitForDiskFile(
-          page, "Please insert Kinloom Disk 20 (Ellis Island) into drive " + Global::CdPath)) {
-    return;
-  }
+  if (!Global::WaitForDiskFile(page, "20 (Ellis Island)")) return;
   // Opened in their own folder on the disk, where their relative links and pictures resolve.
   if (!Global::ShellOpenOk(page, "", Global::CdPath + "Ellis\\")) {
     Global::ReportNoHtmlAssociation(page);

@@ -5,7 +5,6 @@
 
 #include "launcher/global.h"
 #include "platform/message_box.h"
-#include "screens/disk_file_prompt.h"
 #include "screens/record_collection.h"
 #include "screens/web_page.h"
 
@@ -76,7 +75,6 @@ const InstallOffer kReaderInstall = {
 // The shell's code for a file it could not find. On the catalogue it comes back while the
 // reader's licence window is still open, so that window is brought forward instead.
 constexpr std::uintptr_t kShellFileNotFound = 2;
-constexpr std::uintptr_t kShellLastError = 32;
 
 }  // namespace
 
@@ -100,13 +98,9 @@ void TfrmTY::btnLandClick() {
 
 void TfrmTY::btnCatalogClick() {
   const std::string document = Global::CatalogDir + "catalog.pdf";
-  if (!WaitForDiskFile(document,
-                       "Please insert Kinloom Disk 19 (Immigrant Ships and Catalog) into drive " +
-                           Global::CdPath)) {
-    return;
-  }
+  if (!Global::WaitForDiskFile(document, "19 (Immigrant Ships and Catalog)")) return;
   const std::uintptr_t code = Global::ShellOpen(document, "", Global::CatalogDir);
-  if (code > kShellLastError) return;
+  if (code > Global::kLastShellError) return;
   if (code == kShellFileNotFound) {
     Global::System().BringWindowToForeground("Software License Agreement");
     return;

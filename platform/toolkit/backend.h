@@ -51,8 +51,8 @@ class Backend {
  public:
   virtual ~Backend() = default;
   // A hidden native window for `window`, sized to its client area, with native children for its
-  // push buttons, check boxes, labels and bevels (control id = Control::id); pictures are
-  // painted by the window itself through Window::Compose.
+  // push buttons, check boxes and labels (control id = Control::id); pictures (through
+  // Window::Compose) and bevels are painted by the window itself.
   virtual std::unique_ptr<NativeWindow> CreateNativeWindow(Window& window) = 0;
   // Shows `main` and dispatches events until main.IsClosed() (checked after each event).
   virtual void RunMessageLoop(Window& main) = 0;

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include "platform/win32/display_text.h"
+#include "platform/win32/gdi_handles.h"
+
 namespace kinloom {
 
 namespace {
@@ -28,23 +31,26 @@ SIZE DialogBaseUnits(HDC dc) {
 }
 
 SIZE MeasureText(HDC dc, const std::string& text, int maxWidth) {
+  const std::wstring wide = DisplayText(text);
   RECT r{0, 0, maxWidth, 0};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | kMessageTextFormat);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | kMessageTextFormat);
   return {r.right, r.bottom};
 }
 
 int CaptionWidth(HDC dc, const std::string& caption) {
+  const std::wstring wide = DisplayText(caption);
   RECT r{0, 0, 0, 0};
   // Without DT_NOPREFIX: the '&' of an accelerator takes no room.
-  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | DT_SINGLELINE);
   return r.right;
 }
 
 }  // namespace
 
 MessageBoxLayout LayOutMessageBox(const MessageBoxModel& box, HFONT font, int maxTextWidth) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
+  WindowDc screen(nullptr);
+  HDC dc = screen.Get();
+  Selection selection(dc, font);
   const SIZE units = DialogBaseUnits(dc);
   const SIZE text = MeasureText(dc, box.text, maxTextWidth);
   int buttonWidth = std::max(kMinButtonWidth, MulDiv(50, units.cx, 4));
@@ -52,8 +58,6 @@ MessageBoxLayout LayOutMessageBox(const MessageBoxModel& box, HFONT font, int ma
     buttonWidth = std::max(buttonWidth, CaptionWidth(dc, button.caption) + 2 * kCaptionPadding);
   }
   const int buttonHeight = std::max(kMinButtonHeight, MulDiv(14, units.cy, 8));
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
 
   MessageBoxLayout layout;
   layout.icon = {kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize};

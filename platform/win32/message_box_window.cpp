@@ -6,9 +6,9 @@
 
 #include "platform/error.h"
 #include "platform/win32/clipboard.h"
+#include "platform/win32/display_text.h"
 #include "platform/win32/message_box_layout.h"
-#include "platform/win32/message_loop.h"
-#include "platform/win32/system_error_text.h"
+#include "platform/win32/native_controls.h"
 
 namespace kinloom {
 
@@ -20,94 +20,78 @@ constexpr int kTextId = 0xFFFF;  // IDC_STATIC: not a result code
 constexpr int kIconId = 0xFFFE;
 
 HFONT CreateMessageFont() {
-  NONCLIENTMETRICSA metrics{};
-  // The size without iPaddedBorderWidth, which Windows before Vista rejects.
-  metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+  NONCLIENTMETRICSW metrics{};
+  // Built for XP, the structure stops before Vista's iPaddedBorderWidth, which XP would reject.
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
-  return CreateFontIndirectA(&metrics.lfMessageFont);
+  return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
-LPCSTR StandardIcon(MessageIcon icon) {
+LPCWSTR StandardIcon(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::kInformation:
-      return reinterpret_cast<LPCSTR>(IDI_ASTERISK);
+      return reinterpret_cast<LPCWSTR>(IDI_ASTERISK);
     case MessageIcon::kQuestion:
-      return reinterpret_cast<LPCSTR>(IDI_QUESTION);
+      return reinterpret_cast<LPCWSTR>(IDI_QUESTION);
     case MessageIcon::kStop:
       break;
   }
-  return reinterpret_cast<LPCSTR>(IDI_HAND);
-}
-
-RECT CentredOnScreen(SIZE client) {
-  RECT outer{0, 0, client.cx, client.cy};
-  AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return {x, y, x + width, y + height};
+  return reinterpret_cast<LPCWSTR>(IDI_HAND);
 }
 
 }  // namespace
 
 MessageBoxWindow::MessageBoxWindow(const MessageBoxModel& box)
     : box_(box), font_(CreateMessageFont()) {
-  const MessageBoxLayout layout = LayOutMessageBox(box, font_, GetSystemMetrics(SM_CXSCREEN) / 2);
+  const MessageBoxLayout layout =
+      LayOutMessageBox(box, font_.Get(), GetSystemMetrics(SM_CXSCREEN) / 2);
   WindowCreation creation;
   creation.className = kClassName;
   creation.title = box.caption;
   creation.style = kStyle;
   creation.exStyle = kExStyle;
-  creation.bounds = CentredOnScreen(layout.client);
-  creation.owner = GetActiveWindow();
+  creation.bounds = CentredOnScreen(OuterRect({0, 0}, layout.client, kStyle, kExStyle));
   Create(creation);
 
-  CreateChild("STATIC", "", SS_ICON, layout.icon, kIconId);
-  SendDlgItemMessageA(Handle(), kIconId, STM_SETICON,
-                      reinterpret_cast<WPARAM>(LoadIconA(nullptr, StandardIcon(box.icon))), 0);
+  CreateChildControl(Handle(),
+                     {L"STATIC", "", WS_VISIBLE | WS_GROUP | SS_ICON, layout.icon, kIconId, "icon"},
+                     font_.Get());
+  SendDlgItemMessageW(Handle(), kIconId, STM_SETICON,
+                      reinterpret_cast<WPARAM>(LoadIconW(nullptr, StandardIcon(box.icon))), 0);
   // The text is literal: an '&' in a web address marks no accelerator.
-  CreateChild("STATIC", box.text, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, layout.text, kTextId);
+  CreateChildControl(Handle(),
+                     {L"STATIC", box.text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL,
+                      layout.text, kTextId, "text"},
+                     font_.Get());
   for (std::size_t i = 0; i < box.buttons.size(); ++i) {
     const bool isDefault = static_cast<int>(i) == box.defaultIndex;
-    HWND button = CreateChild("BUTTON", box.buttons[i].caption,
-                              WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                              layout.buttons[i], box.buttons[i].result);
-    if (isDefault || (!initialFocus_ && static_cast<int>(i) == box.cancelIndex)) {
-      initialFocus_ = button;
-    }
+    // The buttons are one group, which the arrow keys move through.
+    const DWORD style = WS_VISIBLE | WS_TABSTOP | (i == 0 ? WS_GROUP : 0) |
+                        (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    CreateChildControl(Handle(),
+                       {L"BUTTON", box.buttons[i].caption, style, layout.buttons[i],
+                        box.buttons[i].result, box.buttons[i].caption},
+                       font_.Get());
   }
 }
 
 MessageBoxWindow::~MessageBoxWindow() {
   DestroyNow();  // the children first, while their font still exists
-  DeleteObject(font_);
 }
 
-HWND MessageBoxWindow::CreateChild(const char* className, const std::string& text, DWORD style,
-                                   const RECT& r, int id) {
-  HWND child = CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left,
-                               r.top, r.right - r.left, r.bottom - r.top, Handle(),
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleA(nullptr), nullptr);
-  if (!child)
-    throw Error("Cannot create a message box control: " + SystemErrorText(GetLastError()));
-  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  return child;
-}
-
-int MessageBoxWindow::Run() {
-  ApplicationModality modality(Handle());
-  ShowWindow(Handle(), SW_SHOW);
-  SetForegroundWindow(Handle());
-  while (result_ == 0 && PumpMessage()) {
-  }
-  modality.Release();
-  ShowWindow(Handle(), SW_HIDE);
-  modality.Reactivate();
-  return result_ != 0 ? result_ : kCloseBoxResult;
+ModalRun MessageBoxWindow::ModalRunOver(HWND owner) {
+  ModalRun run;
+  run.window = Handle();
+  run.owner = owner;
+  run.show = [this] {
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+  };
+  run.hide = [this] { ShowWindow(Handle(), SW_HIDE); };
+  run.ended = [this] { return result_ != 0; };
+  return run;
 }
 
 bool MessageBoxWindow::OnDialogKey(WPARAM key) {
@@ -116,12 +100,13 @@ bool MessageBoxWindow::OnDialogKey(WPARAM key) {
     CopyTextToClipboard(Handle(), MessageBoxClipboardText(box_));
     return true;
   }
-  HWND focused = GetFocus();
-  if (key == VK_RETURN && focused && IsChild(Handle(), focused) &&
-      GetDlgCtrlID(focused) != kTextId && GetDlgCtrlID(focused) != kIconId) {
-    result_ = GetDlgCtrlID(focused);  // a button with the focus answers Enter itself
-  } else if (key == VK_RETURN && box_.defaultIndex >= 0) {
-    result_ = box_.buttons[box_.defaultIndex].result;
+  if (key == VK_RETURN) {
+    // A button with the focus answers Enter itself; otherwise the default button does.
+    if (HWND focused = FocusedPushButton()) {
+      result_ = GetDlgCtrlID(focused);
+    } else if (box_.defaultIndex >= 0) {
+      result_ = box_.buttons[box_.defaultIndex].result;
+    }
   } else if (key == VK_ESCAPE && box_.cancelIndex >= 0) {
     result_ = box_.buttons[box_.cancelIndex].result;
   }
@@ -130,9 +115,6 @@ bool MessageBoxWindow::OnDialogKey(WPARAM key) {
 
 LRESULT MessageBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ACTIVATE:
-      OnActivate(wParam);
-      return 0;
     case WM_COMMAND:
       OnCommand(wParam);
       return 0;
@@ -149,16 +131,8 @@ LRESULT MessageBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void MessageBoxWindow::OnUncaughtError(const std::string& text) {
-  MessageBoxA(Handle(), text.c_str(), box_.caption.c_str(), MB_ICONSTOP | MB_OK);
-}
-
-void MessageBoxWindow::OnActivate(WPARAM wParam) {
-  if (LOWORD(wParam) == WA_INACTIVE) {
-    savedFocus_ = GetFocus();
-    return;
-  }
-  HWND focus = savedFocus_ && IsChild(Handle(), savedFocus_) ? savedFocus_ : initialFocus_;
-  SetFocus(focus ? focus : Handle());
+  MessageBoxW(Handle(), DisplayText(text).c_str(), DisplayText(box_.caption).c_str(),
+              MB_ICONSTOP | MB_OK);
 }
 
 void MessageBoxWindow::OnCommand(WPARAM wParam) {

@@ -3,21 +3,24 @@
 #pragma once
 
 #include "platform/message_box.h"
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/window_base.h"
 
 namespace kinloom {
 
 class MessageBoxWindow final : public WindowBase {
  public:
-  static constexpr const char* kClassName = "KinloomMessageBox";
+  static constexpr const wchar_t* kClassName = L"KinloomMessageBox";
 
-  // Creates the hidden box over the active window. The class must be registered.
+  // Creates the hidden box, centred on the screen. The class must be registered.
   explicit MessageBoxWindow(const MessageBoxModel& box);
   ~MessageBoxWindow() override;
 
-  // Shows the box modally over the whole application; returns the pressed button's result,
-  // kCloseBoxResult for the close box.
-  int Run();
+  // The box's modal run, owned by `owner` (the window it blocks, or nullptr).
+  ModalRun ModalRunOver(HWND owner);
+  // The pressed button's result once the run has ended, kCloseBoxResult for the close box.
+  int Result() const { return result_ != 0 ? result_ : kCloseBoxResult; }
 
   bool OnDialogKey(WPARAM key) override;
 
@@ -26,17 +29,11 @@ class MessageBoxWindow final : public WindowBase {
   void OnUncaughtError(const std::string& text) override;
 
  private:
-  void CreateControls();
-  HWND CreateChild(const char* className, const std::string& text, DWORD style, const RECT& r,
-                   int id);
-  void OnActivate(WPARAM wParam);
   void OnCommand(WPARAM wParam);
 
   const MessageBoxModel& box_;
-  HFONT font_ = nullptr;
+  Font font_;
   int result_ = 0;
-  HWND initialFocus_ = nullptr;
-  HWND savedFocus_ = nullptr;
 };
 
 }  // namespace kinloom

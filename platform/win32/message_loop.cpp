@@ -1,7 +1,8 @@
-// The one message pump under the main loop, the modal runs and the message box.
+// The one message pump under the main loop, and the one modal run under every modal window.
 #include "platform/win32/message_loop.h"
 
 #include <utility>
+#include <vector>
 
 #include "platform/win32/window_base.h"
 
@@ -58,6 +59,34 @@ BOOL CALLBACK DisableOne(HWND hwnd, LPARAM lParam) {
   return TRUE;
 }
 
+// Application-modal state for one window: every other enabled, visible top-level window of
+// this thread is disabled while it lasts; they keep painting.
+class ApplicationModality {
+ public:
+  explicit ApplicationModality(HWND modal) : previouslyActive_(GetActiveWindow()) {
+    DisableContext context{modal, &disabled_};
+    EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&context));
+  }
+  ~ApplicationModality() { Release(); }
+  ApplicationModality(const ApplicationModality&) = delete;
+  ApplicationModality& operator=(const ApplicationModality&) = delete;
+
+  void Release() {
+    for (HWND hwnd : disabled_) EnableWindow(hwnd, TRUE);
+    disabled_.clear();
+  }
+  // Gives activation back to the window that had it before, if it is still shown.
+  void Reactivate() const {
+    if (previouslyActive_ && IsWindowVisible(previouslyActive_)) {
+      SetActiveWindow(previouslyActive_);
+    }
+  }
+
+ private:
+  std::vector<HWND> disabled_;
+  HWND previouslyActive_;
+};
+
 }  // namespace
 
 void ObserveLeftPresses(PressObserver observer) {
@@ -66,7 +95,7 @@ void ObserveLeftPresses(PressObserver observer) {
 
 bool PumpMessage() {
   MSG msg;
-  BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+  BOOL got = GetMessageW(&msg, nullptr, 0, 0);
   if (got == 0 || got == -1) {
     PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1);
     return false;
@@ -78,31 +107,23 @@ bool PumpMessage() {
   if (WindowBase* window = OurRoot(msg, root)) {
     if (IsDialogKey(msg) && window->OnDialogKey(msg.wParam)) return true;
     // The dialog manager works on any window with controls, not only on dialogs.
-    if (GetWindow(root, GW_CHILD) && IsDialogMessageA(root, &msg)) return true;
+    if (GetWindow(root, GW_CHILD) && IsDialogMessageW(root, &msg)) return true;
   }
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
   return true;
 }
 
-ApplicationModality::ApplicationModality(HWND modal) : previouslyActive_(GetActiveWindow()) {
-  DisableContext context{modal, &disabled_};
-  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&context));
-}
-
-ApplicationModality::~ApplicationModality() {
-  Release();
-}
-
-void ApplicationModality::Release() {
-  for (HWND hwnd : disabled_) EnableWindow(hwnd, TRUE);
-  disabled_.clear();
-}
-
-void ApplicationModality::Reactivate() const {
-  if (previouslyActive_ && IsWindowVisible(previouslyActive_)) {
-    SetActiveWindow(previouslyActive_);
+void RunModal(const ModalRun& run) {
+  // The owner is set for each run: a window is made before anyone knows what it will block.
+  SetWindowLongPtrW(run.window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(run.owner));
+  ApplicationModality modality(run.window);
+  run.show();
+  while (!run.ended() && PumpMessage()) {
   }
+  modality.Release();
+  run.hide();
+  modality.Reactivate();
 }
 
 }  // namespace kinloom

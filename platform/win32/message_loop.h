@@ -1,7 +1,7 @@
-// The one message pump under the main loop, the modal runs and the message box.
+// The one message pump under the main loop, and the one modal run under every modal window.
 #pragma once
 
-#include <vector>
+#include <functional>
 
 #include "platform/toolkit/backend.h"
 #include "platform/win32/win_api.h"
@@ -14,28 +14,23 @@ namespace kinloom {
 void ObserveLeftPresses(PressObserver observer);
 
 // Waits for and handles one message: Enter, Escape and Ctrl+C go to our window under them, other
-// keys of windows with controls to the dialog manager (Tab, Alt+letter). Returns false on WM_QUIT,
-// which it posts again so that every enclosing loop ends too.
+// keys of windows with controls to the dialog manager (Tab, arrow keys, Alt+letter). Returns false
+// on WM_QUIT, which it posts again so that every enclosing loop ends too.
 bool PumpMessage();
 
-// Application-modal state for one window: every other enabled, visible top-level window of this
-// thread is disabled while it lasts; they keep painting.
-class ApplicationModality {
- public:
-  explicit ApplicationModality(HWND modal);
-  ~ApplicationModality();
-  ApplicationModality(const ApplicationModality&) = delete;
-  ApplicationModality& operator=(const ApplicationModality&) = delete;
-
-  // Re-enables the others; call before hiding the modal window so that activation returns to
-  // one of ours, not to another program.
-  void Release();
-  // Gives activation back to the window that had it before, if it is still shown.
-  void Reactivate() const;
-
- private:
-  std::vector<HWND> disabled_;
-  HWND previouslyActive_;
+// One modal window and how to show, hide and finish it.
+struct ModalRun {
+  HWND window = nullptr;
+  // The window it blocks, which owns it for the run so that it stays above it; may be nullptr.
+  HWND owner = nullptr;
+  std::function<void()> show;
+  std::function<void()> hide;
+  std::function<bool()> ended;
 };
+
+// Disables every other shown window of this thread, shows the window, pumps messages until it
+// has ended (or WM_QUIT), re-enables the others and only then hides it, so that activation
+// returns to the window beneath rather than to another program.
+void RunModal(const ModalRun& run);
 
 }  // namespace kinloom

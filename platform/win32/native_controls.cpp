@@ -1,11 +1,13 @@
-// Native child windows for a toolkit window's push buttons, check boxes, labels and bevels.
+// Standard child controls: the one way every window of ours makes them, and the native
+// children of a toolkit window's push buttons, check boxes and labels.
 #include "platform/win32/native_controls.h"
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 #include "platform/error.h"
+#include "platform/win32/display_text.h"
+#include "platform/win32/gdi_handles.h"
 #include "platform/win32/system_error_text.h"
 
 namespace kinloom {
@@ -14,12 +16,6 @@ namespace {
 
 // The dialog is laid out for 96 pixels per inch, whatever the screen says.
 constexpr int kLayoutDpi = 96;
-
-struct ChildKind {
-  const char* className;
-  std::string text;
-  DWORD style;
-};
 
 bool TakesFocus(const Control& control) {
   return control.Kind() == ControlKind::kPushButton || control.Kind() == ControlKind::kCheckBox;
@@ -32,80 +28,82 @@ int TabOrder(const Control& control) {
   return static_cast<const CheckBox&>(control).tabOrder;
 }
 
-ChildKind ChildKindFor(const Control& control) {
+// The class, text and style of the control's child; no class for what the window paints itself.
+ChildControl ChildFor(const Control& control) {
+  ChildControl child;
+  child.bounds = {control.left, control.top, control.left + control.width,
+                  control.top + control.height};
+  child.id = control.id;
+  child.name = control.name;
+  child.style = control.visible ? WS_VISIBLE : 0;
   switch (control.Kind()) {
     case ControlKind::kPushButton: {
       const auto& button = static_cast<const PushButton&>(control);
-      return {"BUTTON", button.caption,
-              WS_TABSTOP | static_cast<DWORD>(button.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)};
+      child.className = L"BUTTON";
+      child.text = button.caption;
+      child.style |= WS_TABSTOP | (button.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      break;
     }
     case ControlKind::kCheckBox:
-      return {"BUTTON", static_cast<const CheckBox&>(control).caption,
-              WS_TABSTOP | BS_AUTOCHECKBOX};
+      child.className = L"BUTTON";
+      child.text = static_cast<const CheckBox&>(control).caption;
+      child.style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+      break;
     case ControlKind::kLabel: {
       const auto& label = static_cast<const Label&>(control);
+      child.className = L"STATIC";
+      child.text = label.text;
       // Label text is literal: an ampersand is shown, not taken as an accelerator.
-      return {"STATIC", label.text,
-              SS_NOPREFIX | static_cast<DWORD>(label.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP)};
+      child.style |= SS_NOPREFIX | (label.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
+      break;
     }
     case ControlKind::kBevel:
-      // Drawn by its window as a frame alone (WM_DRAWITEM), so the pictures inside show.
-      return {"STATIC", "", SS_OWNERDRAW};
     case ControlKind::kPicture:
       break;
   }
-  return {nullptr, "", 0};
+  return child;
 }
 
 // A label sized to its text keeps its top-left corner.
 void FitLabelToText(HWND child, const Label& label, HFONT font) {
   if (label.text.empty()) return;
-  HDC dc = GetDC(child);
-  HGDIOBJ old = SelectObject(dc, font);
+  const std::wstring text = DisplayText(label.text);
   RECT r{0, 0, label.wordWrap ? label.width : 0, 0};
-  DrawTextA(dc, label.text.c_str(), static_cast<int>(label.text.size()), &r,
-            DT_CALCRECT | DT_NOPREFIX | (label.wordWrap ? DT_WORDBREAK : 0));
-  SelectObject(dc, old);
-  ReleaseDC(child, dc);
+  {
+    WindowDc dc(child);
+    Selection selection(dc.Get(), font);
+    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_NOPREFIX | (label.wordWrap ? DT_WORDBREAK : 0));
+  }
   SetWindowPos(child, nullptr, 0, 0, r.right, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CreateChild(const Control& control, HWND parent, HFONT font) {
-  ChildKind kind = ChildKindFor(control);
-  if (!kind.className) return;
-  DWORD style = WS_CHILD | kind.style | (control.visible ? WS_VISIBLE : 0);
-  HWND child = CreateWindowExA(0, kind.className, kind.text.c_str(), style, control.left,
-                               control.top, control.width, control.height, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                               GetModuleHandleA(nullptr), nullptr);
-  if (!child) {
-    throw Error("Cannot create the control " + control.name + ": " +
-                SystemErrorText(GetLastError()));
-  }
-  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (control.Kind() == ControlKind::kCheckBox) {
-    SendMessageA(child, BM_SETCHECK,
-                 static_cast<const CheckBox&>(control).checked ? BST_CHECKED : BST_UNCHECKED, 0);
-  } else if (control.Kind() == ControlKind::kLabel) {
-    const auto& label = static_cast<const Label&>(control);
-    if (label.autoSize) FitLabelToText(child, label, font);
-  }
-}
-
-bool IsPushButton(HWND child) {
-  char className[16];
-  if (!GetClassNameA(child, className, sizeof className)) return false;
-  if (lstrcmpiA(className, "BUTTON") != 0) return false;
-  LONG type = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
-  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+void SetChecked(HWND child, const Control& control) {
+  if (control.Kind() != ControlKind::kCheckBox) return;
+  SendMessageW(child, BM_SETCHECK,
+               static_cast<const CheckBox&>(control).checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 }  // namespace
 
+HWND CreateChildControl(HWND parent, const ChildControl& child, HFONT font) {
+  const RECT& r = child.bounds;
+  HWND hwnd = CreateWindowExW(
+      0, child.className, DisplayText(child.text).c_str(), WS_CHILD | child.style, r.left, r.top,
+      r.right - r.left, r.bottom - r.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(child.id)), GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd) {
+    throw Error("Cannot create the control " + child.name + ": " + SystemErrorText(GetLastError()));
+  }
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return hwnd;
+}
+
 HFONT CreateWindowFont(const Window& window) {
-  return CreateFontA(-MulDiv(window.fontPointSize, kLayoutDpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
+  return CreateFontW(-MulDiv(window.fontPointSize, kLayoutDpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
                      FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, window.fontName.c_str());
+                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                     DisplayText(window.fontName).c_str());
 }
 
 void CreateNativeControls(const Window& window, HWND parent, HFONT font) {
@@ -114,37 +112,36 @@ void CreateNativeControls(const Window& window, HWND parent, HFONT font) {
     if (TakesFocus(*a) != TakesFocus(*b)) return TakesFocus(*a);
     return TakesFocus(*a) && TabOrder(*a) < TabOrder(*b);
   });
-  for (const Control* control : order) CreateChild(*control, parent, font);
+  bool afterPushButton = false;
+  for (const Control* control : order) {
+    ChildControl child = ChildFor(*control);
+    if (!child.className) continue;
+    const bool pushButton = control->Kind() == ControlKind::kPushButton;
+    // The arrow keys move the focus within a group, as between the buttons of a standard box.
+    if (!(pushButton && afterPushButton)) child.style |= WS_GROUP;
+    afterPushButton = pushButton;
+    HWND hwnd = CreateChildControl(parent, child, font);
+    SetChecked(hwnd, *control);
+    if (control->Kind() == ControlKind::kLabel) {
+      const auto& label = static_cast<const Label&>(*control);
+      if (label.autoSize) FitLabelToText(hwnd, label, font);
+    }
+  }
 }
 
 void UpdateNativeControl(HWND parent, const Control& control) {
   HWND child = GetDlgItem(parent, control.id);
-  if (!child || control.Kind() == ControlKind::kPicture) return;
-  if (control.Kind() == ControlKind::kCheckBox) {
-    SendMessageA(child, BM_SETCHECK,
-                 static_cast<const CheckBox&>(control).checked ? BST_CHECKED : BST_UNCHECKED, 0);
-  }
-  SetWindowTextA(child, ChildKindFor(control).text.c_str());
+  const ChildControl wanted = ChildFor(control);
+  if (!child || !wanted.className) return;
+  SetChecked(child, control);
+  SetWindowTextW(child, DisplayText(wanted.text).c_str());
   SetWindowPos(child, nullptr, control.left, control.top, control.width, control.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   if (control.Kind() == ControlKind::kLabel && static_cast<const Label&>(control).autoSize) {
     FitLabelToText(child, static_cast<const Label&>(control),
-                   reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)));
+                   reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
   }
   ShowWindow(child, control.visible ? SW_SHOWNA : SW_HIDE);
-}
-
-HWND FocusedPushButton(HWND parent) {
-  HWND focus = GetFocus();
-  return focus && IsChild(parent, focus) && IsPushButton(focus) ? focus : nullptr;
-}
-
-bool IsFrameOnly(HWND child) {
-  return (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_OWNERDRAW;
-}
-
-HWND FirstTabStop(HWND parent) {
-  return GetNextDlgTabItem(parent, nullptr, FALSE);
 }
 
 }  // namespace kinloom

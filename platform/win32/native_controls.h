@@ -1,5 +1,8 @@
-// Native child windows for a toolkit window's push buttons, check boxes, labels and bevels.
+// Standard child controls: the one way every window of ours makes them, and the native
+// children of a toolkit window's push buttons, check boxes and labels.
 #pragma once
+
+#include <string>
 
 #include "platform/toolkit/controls.h"
 #include "platform/toolkit/window.h"
@@ -7,23 +10,28 @@
 
 namespace kinloom {
 
+// One standard control to make.
+struct ChildControl {
+  const wchar_t* className = nullptr;
+  std::string text;  // code page 1252
+  DWORD style = 0;   // besides WS_CHILD
+  RECT bounds{};     // in the parent's client coordinates
+  int id = 0;
+  std::string name;  // for the error report
+};
+
+// Makes `child` inside `parent` with `font`; throws kinloom::Error naming it on failure.
+HWND CreateChildControl(HWND parent, const ChildControl& child, HFONT font);
+
 // The window's font: its face at its point size, not rescaled for other screen font sizes.
 HFONT CreateWindowFont(const Window& window);
 
 // Creates the children of `parent` for the window's native controls, the tab stops first in
-// their tab order (the dialog manager tabs in creation order). Throws kinloom::Error on failure.
+// their tab order (the dialog manager tabs in creation order), and each run of push buttons one
+// group for the arrow keys. Throws kinloom::Error on failure.
 void CreateNativeControls(const Window& window, HWND parent, HFONT font);
 
 // Pushes a model change of `control` (state, caption, text, visibility, bounds) to its child.
 void UpdateNativeControl(HWND parent, const Control& control);
-
-// The push button child with the keyboard focus inside `parent`, or nullptr.
-HWND FocusedPushButton(HWND parent);
-
-// True for a bevel's child, which draws only its frame and leaves its inside to the window.
-bool IsFrameOnly(HWND child);
-
-// The first child that takes the focus by Tab, or nullptr.
-HWND FirstTabStop(HWND parent);
 
 }  // namespace kinloom

@@ -5,7 +5,8 @@
 
 namespace kinloom {
 
-// The system's message for `code` without its trailing line break, or "Windows error N".
+// The system's message for `code` in code page 1252, without its trailing line break, or
+// "Windows error N".
 std::string SystemErrorText(unsigned long code);
 
 }  // namespace kinloom

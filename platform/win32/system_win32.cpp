@@ -24,6 +24,22 @@ class KeyCloser {
   HKEY key_;
 };
 
+// Keeps the system's own "no disk" box away while a drive without a medium is looked at. The
+// mode belongs to the process and the programs it starts inherit it, so it is put back at once.
+class NoCriticalErrorBoxes {
+ public:
+  // SetErrorMode only replaces the mode, so the first call reads it and the second adds ours.
+  NoCriticalErrorBoxes() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {
+    SetErrorMode(previous_ | SEM_FAILCRITICALERRORS);
+  }
+  ~NoCriticalErrorBoxes() { SetErrorMode(previous_); }
+  NoCriticalErrorBoxes(const NoCriticalErrorBoxes&) = delete;
+  NoCriticalErrorBoxes& operator=(const NoCriticalErrorBoxes&) = delete;
+
+ private:
+  UINT previous_;
+};
+
 RegistryValue Outcome(RegistryOutcome outcome, std::string text = {}) {
   return RegistryValue{outcome, std::move(text)};
 }
@@ -69,8 +85,10 @@ RegistryValue SystemWin32::ReadMachineString(const std::string& keyPath, const s
   // Windows rejects a path that starts with a backslash (error 161).
   std::string path = !keyPath.empty() && keyPath[0] == '\\' ? keyPath.substr(1) : keyPath;
   HKEY key = nullptr;
-  // Read access only: asking for more fails on standard accounts.
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+  // Read access only: asking for more fails on standard accounts. The partners' 32-bit installers
+  // write the 32-bit view, which every build reads (32-bit Windows ignores the flag).
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &key) !=
+      ERROR_SUCCESS) {
     return Outcome(RegistryOutcome::kCannotOpen);
   }
   KeyCloser closer(key);
@@ -81,6 +99,7 @@ bool SystemWin32::FileExists(const std::string& path) {
   // Wildcards would make the search match other names; no file can be called that.
   if (path.find_first_of("*?") != std::string::npos) return false;
   WIN32_FIND_DATAA found;
+  NoCriticalErrorBoxes quiet;
   HANDLE search = FindFirstFileA(path.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return false;
   FindClose(search);
@@ -88,8 +107,17 @@ bool SystemWin32::FileExists(const std::string& path) {
 }
 
 bool SystemWin32::FolderExists(const std::string& path) {
+  NoCriticalErrorBoxes quiet;
   DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string SystemWin32::FullPath(const std::string& path) {
+  DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::vector<char> buffer(needed, '\0');
+  DWORD length = GetFullPathNameA(path.c_str(), needed, buffer.data(), nullptr);
+  return length > 0 && length < needed ? std::string(buffer.data(), length) : path;
 }
 
 std::string SystemWin32::CurrentFolder() {
@@ -126,6 +154,8 @@ bool SystemWin32::BringWindowToForeground(const std::string& title) {
     char text[512];
     int length = GetWindowTextA(window, text, sizeof text);
     if (title.compare(0, std::string::npos, text, length) == 0) {
+      // A minimised window would only get its taskbar button flashed or pressed.
+      if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
       SetForegroundWindow(window);
       return true;
     }

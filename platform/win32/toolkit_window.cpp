@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/toolkit/application.h"
+#include "platform/win32/display_text.h"
 #include "platform/win32/key_input.h"
 #include "platform/win32/native_controls.h"
 
@@ -17,14 +18,19 @@ namespace {
 constexpr UINT kActivatedMessage = WM_APP + 1;
 
 DWORD StyleFor(const Window& window) {
-  // No WS_CLIPCHILDREN: a bevel's inside belongs to the window (painting excludes the others).
-  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  if (window.border == BorderStyle::kSingle && window.minimizeBox) style |= WS_MINIMIZEBOX;
+  // A dialog is a pop-up, as standard dialogs are.
+  if (window.border == BorderStyle::kDialog) {
+    return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  }
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  if (window.minimizeBox) style |= WS_MINIMIZEBOX;
   return style;
 }
 
+// A screen has a taskbar button even while it is owned by the hidden main menu it stands in
+// for; a dialog never has one, its owner's leads to it.
 DWORD ExStyleFor(const Window& window) {
-  return window.border == BorderStyle::kDialog ? WS_EX_DLGMODALFRAME : 0;
+  return window.border == BorderStyle::kDialog ? WS_EX_DLGMODALFRAME : WS_EX_APPWINDOW;
 }
 
 COLORREF ToColorRef(std::uint32_t rgb) {
@@ -66,21 +72,13 @@ void TrimDialogSystemMenu(HWND hwnd) {
   }
 }
 
-// Keeps painting off the children, and off the frame of each bevel but not its inside.
-void ExcludeChildren(HWND parent, HDC dc) {
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (!IsWindowVisible(child)) continue;
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    if (!IsFrameOnly(child)) {
-      ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
-      continue;
-    }
-    ExcludeClipRect(dc, r.left, r.top, r.right, r.top + 1);
-    ExcludeClipRect(dc, r.left, r.bottom - 1, r.right, r.bottom);
-    ExcludeClipRect(dc, r.left, r.top, r.left + 1, r.bottom);
-    ExcludeClipRect(dc, r.right - 1, r.top, r.right, r.bottom);
+// Bevels are drawn by the window itself, over its pictures: a lowered frame, one pixel wide.
+void DrawBevels(const Window& window, HDC dc) {
+  for (const Control* control : window.Controls()) {
+    if (control->Kind() != ControlKind::kBevel || !control->visible) continue;
+    RECT r{control->left, control->top, control->left + control->width,
+           control->top + control->height};
+    DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
   }
 }
 
@@ -96,20 +94,18 @@ HWND ToolkitWindow::Handle() {
 
 void ToolkitWindow::Realise() {
   FitPaintBuffer(model_.clientWidth, model_.clientHeight);
+  font_ = Font(CreateWindowFont(model_));
+  background_ = Brush(CreateSolidBrush(ToColorRef(model_.colour)));
   WindowCreation creation;
   creation.className = model_.border == BorderStyle::kDialog ? kDialogClassName : kClassName;
   creation.title = model_.title;
   creation.style = StyleFor(model_);
   creation.exStyle = ExStyleFor(model_);
-  RECT outer{0, 0, model_.clientWidth, model_.clientHeight};
-  AdjustWindowRectEx(&outer, creation.style, FALSE, creation.exStyle);
-  creation.bounds = {position_.x, position_.y, position_.x + outer.right - outer.left,
-                     position_.y + outer.bottom - outer.top};
+  creation.bounds = OuterRect({position_.x, position_.y}, {model_.clientWidth, model_.clientHeight},
+                              creation.style, creation.exStyle);
   Create(creation);
-  font_ = CreateWindowFont(model_);
-  background_ = CreateSolidBrush(ToColorRef(model_.colour));
   if (model_.border == BorderStyle::kDialog) TrimDialogSystemMenu(Handle());
-  CreateNativeControls(model_, Handle(), font_);
+  CreateNativeControls(model_, Handle(), font_.Get());
 }
 
 ToolkitWindow::~ToolkitWindow() {
@@ -117,14 +113,16 @@ ToolkitWindow::~ToolkitWindow() {
     accessible_->Disconnect();
     accessible_->Release();
   }
-  if (!Realised()) return;
   DestroyNow();  // the children first, while their font still exists
-  DeleteObject(font_);
-  DeleteObject(background_);
 }
 
 void ToolkitWindow::Show() {
-  if (!shown_ && model_.centredOnFirstShow) CentreOnScreen();
+  if (!shown_ && model_.centredOnFirstShow) {
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    const RECT centred = CentredOnScreen(r);
+    MoveTo({centred.left, centred.top});
+  }
   shown_ = true;
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
@@ -171,7 +169,7 @@ void ToolkitWindow::ChoiceHighlighted(int index) {
 }
 
 void ToolkitWindow::PostClose() {
-  PostMessageA(Handle(), WM_CLOSE, 0, 0);
+  PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 bool ToolkitWindow::OnDialogKey(WPARAM key) {
@@ -179,7 +177,7 @@ bool ToolkitWindow::OnDialogKey(WPARAM key) {
   if (model_.OnKeyDown || (key != VK_RETURN && key != VK_ESCAPE)) return false;
   if (key == VK_RETURN) {
     // A button with the focus answers Enter itself; otherwise the default button does.
-    if (HWND focused = FocusedPushButton(Handle())) {
+    if (HWND focused = FocusedPushButton()) {
       model_.ButtonCommand(GetDlgCtrlID(focused));
     } else {
       model_.KeyPress(Key::kEnter);
@@ -237,7 +235,8 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (reinterpret_cast<HWND>(lParam) != Handle()) model_.CaptureLost();
       return 0;
     case WM_ACTIVATE:
-      OnActivate(wParam);
+      WindowBase::HandleMessage(message, wParam, lParam);
+      if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(Handle(), kActivatedMessage, 0, 0);
       return 0;
     case kActivatedMessage:
       if (GetActiveWindow() == Handle()) model_.Activated();
@@ -247,8 +246,6 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case DM_GETDEFID:
       return DefaultButtonId();
-    case WM_DRAWITEM:
-      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CTLCOLORSTATIC:
       return OnControlColour(reinterpret_cast<HDC>(wParam));
     case WM_CLOSE:
@@ -267,15 +264,14 @@ void ToolkitWindow::OnUncaughtError(const std::string& text) {
   if (Application* application = model_.App()) {
     application->ReportError(text);
   } else {
-    MessageBoxA(Handle(), text.c_str(), model_.title.c_str(), MB_ICONSTOP | MB_OK);
+    MessageBoxW(Handle(), DisplayText(text).c_str(), DisplayText(model_.title).c_str(),
+                MB_ICONSTOP | MB_OK);
   }
 }
 
 void ToolkitWindow::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Handle(), &paint);
-  ExcludeChildren(Handle(), dc);
-  const RECT& r = paint.rcPaint;
+  PaintDc dc(Handle());
+  const RECT& r = dc.Area();
   model_.Compose({r.left, r.top, r.right, r.bottom}, buffer_);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -285,20 +281,9 @@ void ToolkitWindow::OnPaint() {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   // The whole buffer in one call; the paint DC is clipped to the invalid region.
-  SetDIBitsToDevice(dc, 0, 0, buffer_.Width(), buffer_.Height(), 0, 0, 0, buffer_.Height(),
+  SetDIBitsToDevice(dc.Get(), 0, 0, buffer_.Width(), buffer_.Height(), 0, 0, 0, buffer_.Height(),
                     buffer_.Row(0), &info, DIB_RGB_COLORS);
-  EndPaint(Handle(), &paint);
-}
-
-void ToolkitWindow::OnActivate(WPARAM wParam) {
-  if (LOWORD(wParam) == WA_INACTIVE) {
-    HWND focus = GetFocus();
-    savedFocus_ = focus && IsChild(Handle(), focus) ? focus : nullptr;
-    return;
-  }
-  HWND focus = savedFocus_ && IsWindow(savedFocus_) ? savedFocus_ : FirstTabStop(Handle());
-  SetFocus(focus ? focus : Handle());
-  PostMessageA(Handle(), kActivatedMessage, 0, 0);
+  DrawBevels(model_, dc.Get());
 }
 
 void ToolkitWindow::OnCommand(WPARAM wParam) {
@@ -313,17 +298,10 @@ void ToolkitWindow::OnCommand(WPARAM wParam) {
   }
 }
 
-LRESULT ToolkitWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.CtlType != ODT_STATIC) return FALSE;
-  RECT r = item.rcItem;
-  DrawEdge(item.hDC, &r, BDR_SUNKENOUTER, BF_RECT);  // a lowered box, one pixel wide
-  return TRUE;
-}
-
 LRESULT ToolkitWindow::OnControlColour(HDC dc) {
   // Labels and the check box sit on the window's own colour, not the system's.
   SetBkColor(dc, ToColorRef(model_.colour));
-  return reinterpret_cast<LRESULT>(background_);
+  return reinterpret_cast<LRESULT>(background_.Get());
 }
 
 LRESULT ToolkitWindow::DefaultButtonId() const {
@@ -343,14 +321,6 @@ LRESULT ToolkitWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
   }
   if (!accessible_) accessible_ = new ChoicesAccessible(Handle(), model_);
   return LresultFromObject(IID_IAccessible, wParam, accessible_);
-}
-
-void ToolkitWindow::CentreOnScreen() {
-  RECT r;
-  GetWindowRect(Handle(), &r);
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
-  MoveTo({x, y});
 }
 
 }  // namespace kinloom

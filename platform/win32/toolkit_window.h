@@ -5,15 +5,16 @@
 #include "platform/toolkit/backend.h"
 #include "platform/toolkit/window.h"
 #include "platform/win32/choices_accessible.h"
+#include "platform/win32/gdi_handles.h"
 #include "platform/win32/window_base.h"
 
 namespace kinloom {
 
 class ToolkitWindow final : public WindowBase, public NativeWindow {
  public:
-  static constexpr const char* kClassName = "KinloomWindow";
+  static constexpr const wchar_t* kClassName = L"KinloomWindow";
   // Dialog frames show no icon in their title bar, so their class has none.
-  static constexpr const char* kDialogClassName = "KinloomDialog";
+  static constexpr const wchar_t* kDialogClassName = L"KinloomDialog";
 
   // Makes no native window yet: a hidden window costs its native window, font and client
   // buffer only once it is first needed (shown, or its handle asked for), which keeps five of
@@ -23,6 +24,8 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
 
   // The window's handle, creating the hidden window and its controls first if need be.
   HWND Handle();
+  // The window's handle if it has been made, else nullptr.
+  HWND ExistingHandle() const { return WindowBase::Handle(); }
 
   void Show() override;
   void Hide() override;
@@ -43,13 +46,10 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
 
  private:
   void OnPaint();
-  void OnActivate(WPARAM wParam);
   void OnCommand(WPARAM wParam);
-  LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
   LRESULT OnControlColour(HDC dc);
   LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
   LRESULT DefaultButtonId() const;
-  void CentreOnScreen();
   bool Realised() const { return WindowBase::Handle() != nullptr; }
   void Realise();
 
@@ -59,9 +59,8 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   // window: painting is synchronous on one thread, and a buffer per window would cost a
   // client area's memory for each screen ever shown.
   Bitmap& buffer_;
-  HFONT font_ = nullptr;
-  HBRUSH background_ = nullptr;
-  HWND savedFocus_ = nullptr;
+  Font font_;
+  Brush background_;
   bool shown_ = false;
   ChoicesAccessible* accessible_ = nullptr;  // made on the first request, one reference held
 };

@@ -7,6 +7,7 @@
 #include "platform/toolkit/dib.h"
 #include "platform/toolkit/window.h"
 #include "platform/win32/common_controls.h"
+#include "platform/win32/display_text.h"
 #include "platform/win32/message_box_window.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/toolkit_window.h"
@@ -17,7 +18,7 @@ namespace kinloom {
 namespace {
 
 // The program icon's resource name.
-const char* const kIconResource = "MAINICON";
+const wchar_t* const kIconResource = L"MAINICON";
 
 // Every window with standard controls is a dialog shown modally; the menu screens have none.
 bool HasStandardControls(const Window& window) {
@@ -30,8 +31,8 @@ bool HasStandardControls(const Window& window) {
 }  // namespace
 
 Win32Backend::Win32Backend() {
-  HICON icon = LoadIconA(GetModuleHandleA(nullptr), kIconResource);
-  if (!icon) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), kIconResource);
+  if (!icon) icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
   // CS_DBLCLKS: the second press of a double click comes as WM_LBUTTONDBLCLK.
   WindowBase::RegisterWindowClass(ToolkitWindow::kClassName, CS_DBLCLKS, icon, nullptr);
   WindowBase::RegisterWindowClass(ToolkitWindow::kDialogClassName, CS_DBLCLKS, nullptr, nullptr);
@@ -40,7 +41,9 @@ Win32Backend::Win32Backend() {
 }
 
 std::unique_ptr<NativeWindow> Win32Backend::CreateNativeWindow(Window& window) {
-  return std::make_unique<ToolkitWindow>(window);
+  auto native = std::make_unique<ToolkitWindow>(window);
+  if (window.IsMainWindow()) main_ = native.get();
+  return native;
 }
 
 void Win32Backend::RunMessageLoop(Window& main) {
@@ -49,28 +52,48 @@ void Win32Backend::RunMessageLoop(Window& main) {
   }
 }
 
+HWND Win32Backend::BlockedWindow(bool shown) const {
+  HWND blocked = !modalWindows_.empty() ? modalWindows_.back()
+                 : main_                ? main_->ExistingHandle()
+                                        : nullptr;
+  return blocked && (!shown || IsWindowVisible(blocked)) ? blocked : nullptr;
+}
+
 int Win32Backend::RunModal(Window& window) {
   if (HasStandardControls(window)) PrepareStandardControls();
   auto* native = static_cast<ToolkitWindow*>(window.Native());
-  ApplicationModality modality(native->Handle());
-  window.Show();
-  while (window.ModalResult() == 0 && PumpMessage()) {
-  }
-  modality.Release();
-  window.Hide();
-  modality.Reactivate();
+  ModalRun run;
+  run.window = native->Handle();
+  // A sub-screen is owned by the main menu it hides: it has a taskbar button of its own.
+  run.owner = BlockedWindow(false);
+  run.show = [&window] { window.Show(); };
+  run.hide = [&window] { window.Hide(); };
+  run.ended = [&window] { return window.ModalResult() != 0; };
+  RunModalOver(run);
   return window.ModalResult() != 0 ? window.ModalResult() : kModalCloseResult;
+}
+
+void Win32Backend::RunModalOver(const ModalRun& run) {
+  modalWindows_.push_back(run.window);
+  struct Ended {
+    std::vector<HWND>& windows;
+    ~Ended() { windows.pop_back(); }
+  } ended{modalWindows_};
+  kinloom::RunModal(run);
 }
 
 int Win32Backend::ShowMessageBox(const MessageBoxModel& box) {
   PrepareStandardControls();
   MessageBoxWindow window(box);
-  return window.Run();
+  // A box never hides with a hidden owner: without a shown one it stands alone.
+  RunModalOver(window.ModalRunOver(BlockedWindow(true)));
+  return window.Result();
 }
 
 void Win32Backend::ShowErrorReport(const std::string& caption, const std::string& text) {
-  // No owner and MB_TASKMODAL: every window of the program waits for it.
-  MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_ICONSTOP | MB_OK | MB_TASKMODAL);
+  // Over the window it blocks; MB_TASKMODAL: without one, every window of the program waits.
+  MessageBoxW(BlockedWindow(true), DisplayText(text).c_str(), DisplayText(caption).c_str(),
+              MB_ICONSTOP | MB_OK | MB_TASKMODAL);
 }
 
 Bitmap Win32Backend::LoadArt(const std::string& name) {

@@ -1,9 +1,15 @@
 // The toolkit's backend on Win32: native windows, message loops, message boxes, art resources.
 #pragma once
 
+#include <vector>
+
 #include "platform/toolkit/backend.h"
+#include "platform/win32/win_api.h"
 
 namespace kinloom {
+
+struct ModalRun;
+class ToolkitWindow;
 
 class Win32Backend final : public Backend {
  public:
@@ -20,6 +26,15 @@ class Win32Backend final : public Backend {
   Size ScreenSize() const override;
   DoubleClickLimits SystemDoubleClickLimits() const override;
   void ReportPressesTo(PressObserver observer) override;
+
+ private:
+  // The window a new modal window blocks, which owns it: the innermost modal window, else the
+  // main window; nullptr before the main window exists, or when `shown` and it is hidden.
+  HWND BlockedWindow(bool shown) const;
+  void RunModalOver(const ModalRun& run);
+
+  ToolkitWindow* main_ = nullptr;
+  std::vector<HWND> modalWindows_;  // innermost last
 };
 
 }  // namespace kinloom

@@ -1,27 +1,92 @@
-// A window procedure that hands each message to a C++ object, behind an exception barrier.
+// A window procedure that hands each message to a C++ object, behind an exception barrier, and
+// what every window of ours does alike: wide titles, keyboard focus, placement.
 #include "platform/win32/window_base.h"
 
 #include <exception>
 
 #include "platform/error.h"
+#include "platform/win32/display_text.h"
 #include "platform/win32/system_error_text.h"
 
 namespace kinloom {
 
-void WindowBase::RegisterWindowClass(const char* name, UINT style, HICON icon, HBRUSH background) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA windowClass{};
+namespace {
+
+// The object's address lives in the class's own extra bytes: GWLP_USERDATA is free for any
+// tool that subclasses the window.
+constexpr int kSelfIndex = 0;
+
+// Posted to a window activated while a modal window blocks it, to hand the activation on
+// outside WM_ACTIVATE.
+constexpr UINT kPassActivationMessage = WM_APP + 2;
+
+struct PopupSearch {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK FindModalWindow(HWND hwnd, LPARAM lParam) {
+  auto* search = reinterpret_cast<PopupSearch*>(lParam);
+  if (!IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+  for (HWND owner = GetWindow(hwnd, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER)) {
+    if (owner == search->owner) {
+      search->found = hwnd;
+      return FALSE;
+    }
+  }
+  return TRUE;
+}
+
+// The shown, enabled window that `owner` owns, directly or through others: the modal window
+// that blocks it (GetLastActivePopup answers the owner itself under Wine).
+HWND ModalWindowOver(HWND owner) {
+  PopupSearch search{owner, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), FindModalWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool IsPushButton(HWND hwnd) {
+  return (SendMessageW(hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) !=
+         0;
+}
+
+WindowBase* SelfOf(HWND hwnd) {
+  return reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, kSelfIndex));
+}
+
+}  // namespace
+
+RECT OuterRect(POINT corner, SIZE client, DWORD style, DWORD exStyle) {
+  RECT outer{0, 0, client.cx, client.cy};
+  AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+  return {corner.x, corner.y, corner.x + outer.right - outer.left,
+          corner.y + outer.bottom - outer.top};
+}
+
+RECT CentredOnScreen(const RECT& outer) {
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return {x, y, x + width, y + height};
+}
+
+void WindowBase::RegisterWindowClass(const wchar_t* name, UINT style, HICON icon,
+                                     HBRUSH background) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExA(instance, name, &windowClass)) return;
+  if (GetClassInfoExW(instance, name, &windowClass)) return;
   windowClass.style = style;
   windowClass.lpfnWndProc = Procedure;
+  windowClass.cbWndExtra = sizeof(LONG_PTR);
   windowClass.hInstance = instance;
   windowClass.hIcon = icon;
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   windowClass.hbrBackground = background;
   windowClass.lpszClassName = name;
-  if (!RegisterClassExA(&windowClass)) {
-    throw Error(std::string("Cannot register the window class ") + name + ": " +
+  if (!RegisterClassExW(&windowClass)) {
+    throw Error("Cannot register the window class " + TextFromWide(name) + ": " +
                 SystemErrorText(GetLastError()));
   }
 }
@@ -33,7 +98,7 @@ WindowBase::~WindowBase() {
 void WindowBase::DestroyNow() {
   if (!hwnd_) return;
   // The object is going away: the last messages go to the default procedure.
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  SetWindowLongPtrW(hwnd_, kSelfIndex, 0);
   HWND hwnd = hwnd_;
   hwnd_ = nullptr;
   DestroyWindow(hwnd);
@@ -43,17 +108,19 @@ WindowBase* WindowBase::FromHandle(HWND hwnd) {
   DWORD process = 0;
   GetWindowThreadProcessId(hwnd, &process);
   if (!hwnd || process != GetCurrentProcessId()) return nullptr;
-  if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(Procedure)) {
+  // The class's procedure, not the window's: subclassing replaces only the window's.
+  if (GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(Procedure)) {
     return nullptr;
   }
-  return reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return SelfOf(hwnd);
 }
 
 void WindowBase::Create(const WindowCreation& creation) {
   const RECT& r = creation.bounds;
-  HWND hwnd = CreateWindowExA(creation.exStyle, creation.className, creation.title.c_str(),
-                              creation.style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                              creation.owner, nullptr, GetModuleHandleA(nullptr), this);
+  HWND hwnd =
+      CreateWindowExW(creation.exStyle, creation.className, DisplayText(creation.title).c_str(),
+                      creation.style, r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr,
+                      nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd) {
     throw Error("Cannot create the window \"" + creation.title +
                 "\": " + SystemErrorText(GetLastError()));
@@ -61,23 +128,94 @@ void WindowBase::Create(const WindowCreation& creation) {
 }
 
 LRESULT WindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+  switch (message) {
+    case WM_ACTIVATE:
+      KeepFocus(wParam);
+      return 0;
+    case WM_NEXTDLGCTL:
+      MoveFocus(wParam, lParam);
+      return 0;
+    case kPassActivationMessage:
+      PassActivation();
+      return 0;
+    default:
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
+  }
+}
+
+void WindowBase::KeepFocus(WPARAM activation) {
+  if (LOWORD(activation) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    savedFocus_ = focus && IsChild(hwnd_, focus) ? focus : nullptr;
+    return;
+  }
+  // Brought forward while disabled (the taskbar, Alt+Tab): the modal window over it takes over.
+  if (!IsWindowEnabled(hwnd_)) {
+    PostMessageW(hwnd_, kPassActivationMessage, 0, 0);
+    return;
+  }
+  // IsChild also turns away a saved control destroyed since.
+  HWND focus = savedFocus_ && IsChild(hwnd_, savedFocus_) ? savedFocus_ : InitialFocus();
+  SetFocus(focus ? focus : hwnd_);
+}
+
+void WindowBase::PassActivation() {
+  if (HWND blocking = ModalWindowOver(hwnd_)) SetForegroundWindow(blocking);
+}
+
+HWND WindowBase::FocusedPushButton() const {
+  HWND focus = GetFocus();
+  return focus && IsChild(hwnd_, focus) && IsPushButton(focus) ? focus : nullptr;
+}
+
+// As the dialog manager's own windows answer it: a control's handle, or the next or previous
+// tab stop.
+void WindowBase::MoveFocus(WPARAM target, LPARAM isHandle) {
+  HWND next = LOWORD(isHandle) ? reinterpret_cast<HWND>(target)
+                               : GetNextDlgTabItem(hwnd_, GetFocus(), target != 0);
+  if (!next || !IsChild(hwnd_, next)) return;
+  SetFocus(next);
+  ShowDefaultFrame(next);
+}
+
+// As in a dialog: the push button with the focus wears the default frame, and with the focus
+// elsewhere the default button does.
+void WindowBase::ShowDefaultFrame(HWND focus) {
+  HWND framed = focus;
+  if (!IsPushButton(focus)) {
+    const LRESULT defaultId = SendMessageW(hwnd_, DM_GETDEFID, 0, 0);
+    framed = HIWORD(defaultId) == DC_HASDEFID ? GetDlgItem(hwnd_, LOWORD(defaultId)) : nullptr;
+  }
+  for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsPushButton(child)) {
+      SendMessageW(child, BM_SETSTYLE, child == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
+  }
+}
+
+// The default push button, as in a standard box, else the first tab stop.
+HWND WindowBase::InitialFocus() const {
+  const LRESULT defaultId = SendMessageW(hwnd_, DM_GETDEFID, 0, 0);
+  if (HIWORD(defaultId) == DC_HASDEFID) {
+    if (HWND button = GetDlgItem(hwnd_, LOWORD(defaultId))) return button;
+  }
+  return GetNextDlgTabItem(hwnd_, nullptr, FALSE);
 }
 
 LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   WindowBase* self = nullptr;
   if (message == WM_NCCREATE) {
-    self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrW(hwnd, kSelfIndex, reinterpret_cast<LONG_PTR>(self));
   } else {
-    self = reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    self = SelfOf(hwnd);
   }
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, kSelfIndex, 0);
     self->hwnd_ = nullptr;
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   // No C++ exception may unwind through user32.
   try {

@@ -26,31 +26,6 @@ std::string ReadLongIni(const std::string& section, const std::string& key) {
   return value.data();
 }
 
-// Sets the census viewer's folder in both registry views: a 64-bit build of the menu (where
-// this machine cannot run 32-bit code) reads its own view, the shipped 32-bit one the other.
-void SetCensusDirInBothViews(DWORD type, const std::string& bytes) {
-  for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kCensusViewerKey, 0, nullptr, 0,
-                              KEY_ALL_ACCESS | view, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "InstallDir", 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                   static_cast<DWORD>(bytes.size()));
-    RegCloseKey(key);
-  }
-}
-
-void RemoveNativeViewPartnerKeys() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kPartnerRootKey, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
-                    &key) != ERROR_SUCCESS) {
-    return;
-  }
-  RegDeleteTreeA(key, nullptr);
-  RegCloseKey(key);
-  RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kPartnerRootKey, KEY_WOW64_64KEY, 0);
-}
-
 class BadInputTest : public MenuTest {
  protected:
   // The pointer waits off the menu's area: a main menu that appears under it would show a
@@ -250,7 +225,7 @@ TEST_F(BadInputTest, RegistryValuesOfEveryTypeGiveTheirOutcome) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
     BuildStandardWorld();
-    SetCensusDirInBothViews(c.type, c.bytes);
+    world_.SetInstallDir(kCensusViewerKey, c.type, c.bytes);
     HWND main = StartMenu();
     ASSERT_TRUE(main);
     HWND ty = OpenSteadily(main, TessaryScreen(), "btnTY");
@@ -278,7 +253,6 @@ TEST_F(BadInputTest, RegistryValuesOfEveryTypeGiveTheirOutcome) {
     }
     EXPECT_TRUE(menu_.Running());
     menu_.End();
-    RemoveNativeViewPartnerKeys();
     world_.Clear();
     world_.MakeFolder("start");
   }

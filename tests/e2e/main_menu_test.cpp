@@ -56,6 +56,40 @@ TEST_F(MainMenuTest, ChartProgramRunsInItsChartsFolderWhenThereIsOne) {
   ExpectLaunch(launches[2], "suite\\Charts\\Tree7s.exe", "suite\\Charts");
 }
 
+// A program folder that is empty or missing ("na\" then) makes the found program's path
+// relative; it still starts, from that file, in the folder it is to run in.
+TEST_F(MainMenuTest, ProgramsFoundThroughARelativeFolderStartFromTheFileFound) {
+  const struct {
+    const char* kinDir;  // the KinDir line, empty text to leave the key out
+    const char* program;
+    const char* hotspot;
+    const char* folder;
+  } kCases[] = {
+      {"KinDir=\r\n", "start\\Chart7s.exe", "btnPlotwise", "start\\Charts"},
+      {"", "start\\na\\Tree7s.exe", "btnArbora", "start\\na"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.program);
+    BuildStandardWorld();
+    std::string settings = StandardSettings();
+    const std::string standardKinDir = "KinDir=" + At("suite") + "\r\n";
+    settings.replace(settings.find(standardKinDir), standardKinDir.size(), c.kinDir);
+    WriteSettings(settings);
+    world_.PlaceProgram(c.program);
+    world_.MakeFolder("start\\Charts");
+    HWND main = StartMenu();
+    ASSERT_TRUE(main);
+    Click(main, MainScreen(), c.hotspot);
+    const std::vector<Launch> launches = WaitForLaunches(1);
+    ASSERT_EQ(launches.size(), 1u) << "nothing started";
+    ExpectLaunch(launches[0], c.program, c.folder);
+    ExpectStartedInAll(1);
+    menu_.End();
+    world_.Clear();
+    world_.MakeFolder("start");
+  }
+}
+
 TEST_F(MainMenuTest, MissingTreeAndChartProgramsAreReportedAndNothingStarts) {
   BuildStandardWorld();
   world_.RemoveFile("suite\\Tree7s.exe");

@@ -1,6 +1,7 @@
 // CreateProcess and the clean-up sweep over the process list.
 #include "tests/e2e/processes.h"
 
+#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <vector>
@@ -46,12 +47,11 @@ std::vector<HANDLE> OpenProcessesUnder(const std::string& folder) {
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
     HANDLE process =
-        OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE,
-                    entry.th32ProcessID);
+        OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | SYNCHRONIZE,
+                    FALSE, entry.th32ProcessID);
     if (!process) continue;
     char path[MAX_PATH] = {};
-    DWORD length = sizeof path;
-    if (QueryFullProcessImageNameA(process, 0, path, &length) &&
+    if (GetModuleFileNameExA(process, nullptr, path, sizeof path) &&
         _strnicmp(path, folder.c_str(), folder.size()) == 0 &&
         WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
       found.push_back(process);

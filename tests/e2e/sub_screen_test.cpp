@@ -1,6 +1,7 @@
 // Sub-screens end to end: shown at the main menu's place, back to the main menu where the user
 // left them, and quitting from them by hotspot or close box.
 #include <cstdlib>
+#include <vector>
 
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
@@ -45,6 +46,9 @@ TEST_F(SubScreenTest, RoundTripsShowTheMainMenuWhereTheSubScreenWasLeft) {
     HWND sub = OpenSubScreen(main, *screen);
     ASSERT_TRUE(sub);
     EXPECT_TRUE(menu_.WaitUntilHidden(main)) << "the main menu stayed visible";
+    // Owned by the main menu it stands in for, with the one taskbar button.
+    EXPECT_EQ(GetWindow(sub, GW_OWNER), main);
+    EXPECT_EQ(TaskbarButtons(menu_.ProcessId()), std::vector<HWND>{sub});
     EXPECT_EQ(TopLeft(sub).x, mainAt.x);
     EXPECT_EQ(TopLeft(sub).y, mainAt.y);
     GetClientRect(sub, &client);
@@ -62,6 +66,8 @@ TEST_F(SubScreenTest, RoundTripsShowTheMainMenuWhereTheSubScreenWasLeft) {
         << "the main menu did not come back";
     EXPECT_EQ(TopLeft(main).x, movedTo.x);
     EXPECT_EQ(TopLeft(main).y, movedTo.y);
+    EXPECT_TRUE(
+        WaitFor([&] { return TaskbarButtons(menu_.ProcessId()) == std::vector<HWND>{main}; }));
   }
 }
 

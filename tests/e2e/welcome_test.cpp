@@ -8,7 +8,7 @@ namespace {
 struct Ending {
   const char* name;
   bool checkFirst;  // tick "Do not show this reminder again" before ending
-  enum { kOkButton, kEnter, kCancelButton, kEscape, kCloseBox } how;
+  enum { kOkButton, kEnter, kCancelButton, kEscape, kCloseBox, kRightThenEnter } how;
   bool startsTutorial;
   const char* storedReminder;
 };
@@ -63,6 +63,40 @@ TEST_F(WelcomeDialogTest, DialogIsNotShownWhenTheReminderIsOff) {
   EXPECT_FALSE(menu_.Shows(kWelcomeTitle));
 }
 
+// Whether `upper` lies above `lower` among the shown windows.
+bool IsAbove(HWND upper, HWND lower) {
+  for (HWND window : ShownWindows()) {
+    if (window == upper) return true;
+    if (window == lower) return false;
+  }
+  return false;
+}
+
+TEST_F(WelcomeDialogTest, DialogStaysAboveTheMainMenuItBlocksAndTakesInput) {
+  BuildStandardWorld("1");
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  HWND welcome = menu_.WaitForWindow(kWelcomeTitle);
+  ASSERT_TRUE(welcome);
+  EXPECT_EQ(GetWindow(welcome, GW_OWNER), main);
+  EXPECT_FALSE(GetWindowLongA(welcome, GWL_EXSTYLE) & WS_EX_APPWINDOW) << "a taskbar button";
+  ASSERT_TRUE(IsAbove(welcome, main));
+  // A click on the main menu's title bar, clear of the dialog and the title-bar buttons; then
+  // the main menu brought forward as its taskbar button does.
+  const auto dialogOnTop = [&] {
+    return WaitFor([&] { return GetForegroundWindow() == welcome && IsAbove(welcome, main); });
+  };
+  RECT outer;
+  GetWindowRect(main, &outer);
+  ClickAt(POINT{outer.left + 120, outer.top + 10});
+  EXPECT_TRUE(dialogOnTop()) << "behind the main menu after a click on its title bar";
+  SwitchToThisWindow(main, TRUE);
+  EXPECT_TRUE(dialogOnTop()) << "behind the main menu brought forward";
+  // Still above, it takes a click on its Cancel button, which lies over the main menu.
+  menu_.ClickControl(welcome, IDCANCEL);
+  EXPECT_TRUE(menu_.WaitUntilHidden(welcome)) << "the dialog took no input";
+}
+
 // The task list's "End task" sends a close request; the dialog's answer must still count.
 TEST_F(WelcomeDialogTest, CloseRequestDuringTheWelcomeDialogKeepsTheAnswer) {
   BuildStandardWorld("1");
@@ -110,6 +144,10 @@ TEST_P(WelcomeTest, EndsAndStoresTheReminder) {
     case Ending::kCloseBox:
       menu_.ClickCloseBox(welcome);
       break;
+    case Ending::kRightThenEnter:
+      menu_.PressKey(welcome, VK_RIGHT);
+      menu_.PressKey(welcome, VK_RETURN);
+      break;
   }
   ASSERT_TRUE(menu_.WaitUntilHidden(welcome)) << "the dialog stayed open";
   EXPECT_TRUE(IsWindowVisible(main));
@@ -134,7 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Ending{"Escape", false, Ending::kEscape, false, "1"},
                       Ending{"CheckedThenCancelButton", true, Ending::kCancelButton, false, "0"},
                       Ending{"CheckedThenEscape", true, Ending::kEscape, false, "0"},
-                      Ending{"CloseBox", false, Ending::kCloseBox, false, "0"}),
+                      Ending{"CloseBox", false, Ending::kCloseBox, false, "0"},
+                      // The arrow keys move the focus from OK to Cancel, as in a standard box.
+                      Ending{"RightThenEnter", false, Ending::kRightThenEnter, false, "1"}),
     [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,6 +1,8 @@
 // World set-up through the real file, profile and registry calls.
 #include "tests/e2e/world.h"
 
+#include <shlwapi.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -32,12 +34,20 @@ void SetValue(HKEY root, REGSAM view, const std::string& key, const char* name, 
   Check(status, "setting a value of " + key);
 }
 
+// SHDeleteKeyA takes no registry view: the key's parent, opened in the view, carries it.
 void RemoveKey(HKEY root, REGSAM view, const std::string& key) {
-  HKEY handle = nullptr;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_ALL_ACCESS | view, &handle) != ERROR_SUCCESS) return;
-  RegDeleteTreeA(handle, nullptr);
-  RegCloseKey(handle);
-  RegDeleteKeyExA(root, key.c_str(), view, 0);
+  const size_t split = key.find_last_of('\\');
+  if (split == std::string::npos) {
+    SHDeleteKeyA(root, key.c_str());
+    return;
+  }
+  HKEY parent = nullptr;
+  if (RegOpenKeyExA(root, key.substr(0, split).c_str(), 0, KEY_ALL_ACCESS | view, &parent) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  SHDeleteKeyA(parent, key.c_str() + split + 1);
+  RegCloseKey(parent);
 }
 
 // A REG_SZ value's bytes with its terminating NUL.

@@ -8,10 +8,9 @@
 
 namespace kinloom::e2e {
 
-// The partner viewers' keys under HKEY_LOCAL_MACHINE. They are written in the registry view of
-// this build, the view the menu of the same build reads: the 32-bit view for the shipped 32-bit
-// program (the 64-bit check build reads its own view).
-constexpr REGSAM kMenuRegistryView = 0;
+// The partner viewers' keys under HKEY_LOCAL_MACHINE, in the one view every build of the menu
+// reads: the 32-bit view, where the partners' 32-bit installers write them.
+constexpr REGSAM kMenuRegistryView = KEY_WOW64_32KEY;
 constexpr char kCensusViewerKey[] = "Software\\Tessary\\Census Image Archive Index Viewer";
 constexpr char kArchivesKey[] = "Software\\Tessary\\Parcelry Archives\\1.50.000";
 constexpr char kPartnerRootKey[] = "Software\\Tessary";

@@ -88,6 +88,7 @@ class FakeSystem : public SystemPort {
   RegistryValue ReadMachineString(const std::string& keyPath, const std::string& name) override;
   bool FileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
+  std::string FullPath(const std::string& path) override { return Resolve(path); }
   std::string CurrentFolder() override;
   bool SetCurrentFolder(const std::string& path, std::string& error) override;
   std::uintptr_t ShellOpen(const std::string& file, const std::string& parameters,

@@ -12,6 +12,12 @@ std::string WindowText(HWND window) {
   return std::string(text, length);
 }
 
+std::wstring WideText(HWND window) {
+  wchar_t text[4096] = {};
+  const int length = GetWindowTextW(window, text, 4096);
+  return std::wstring(text, length);
+}
+
 std::string ClassOf(HWND window) {
   char name[256] = {};
   const int length = GetClassNameA(window, name, sizeof name);
@@ -54,6 +60,18 @@ std::vector<HWND> ShownWindows(DWORD processId) {
   WindowSearch search{processId, {}};
   EnumWindows(CollectShown, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+std::vector<HWND> TaskbarButtons(DWORD processId) {
+  std::vector<HWND> buttons;
+  for (HWND window : ShownWindows(processId)) {
+    const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+    if (!(exStyle & WS_EX_TOOLWINDOW) &&
+        ((exStyle & WS_EX_APPWINDOW) || !GetWindow(window, GW_OWNER))) {
+      buttons.push_back(window);
+    }
+  }
+  return buttons;
 }
 
 HWND FindShownWindow(const std::string& title, DWORD processId, const std::string& className) {

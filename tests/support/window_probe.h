@@ -14,11 +14,17 @@
 namespace kinloom {
 
 std::string WindowText(HWND window);
+// The window's text as the wide functions read it.
+std::wstring WideText(HWND window);
 std::string ClassOf(HWND window);
 SIZE ClientSize(HWND window);
 
 // The visible top-level windows, topmost first; with a process id, only that process's.
 std::vector<HWND> ShownWindows(DWORD processId = 0);
+
+// The shown windows that the taskbar gives a button, by its rules: no tool window, and unowned
+// or marked as an application window; with a process id, only that process's.
+std::vector<HWND> TaskbarButtons(DWORD processId = 0);
 
 // The visible top-level window whose title is exactly `title` (case and all), or null; with a
 // class name, only a window of that class. FindWindowA alone would also match hidden windows

@@ -125,6 +125,19 @@ TEST(MessageBoxWindowTest, KeysAndCloseBoxAnswerTheRightCodes) {
   };
   const auto key = [](WPARAM k) { return [k](HWND box) { PostKey(box, k); }; };
   const auto closeBox = [](HWND box) { PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0); };
+  // Each arrow key once the focus has moved for the one before, then Enter.
+  const auto keys = [](std::vector<WPARAM> arrows) {
+    return [arrows](HWND box) {
+      WaitFor([box] { return IsChild(box, FocusOf(box)); });  // the first focus is set
+      HWND focus = FocusOf(box);
+      for (WPARAM arrow : arrows) {
+        PostKey(box, arrow);
+        WaitFor([&] { return FocusOf(box) != focus; });
+        focus = FocusOf(box);
+      }
+      PostKey(box, VK_RETURN);
+    };
+  };
   const Row rows[] = {
       {"OK+Cancel Enter", kMbOk | kMbCancel, key(VK_RETURN), kResultOk},
       {"OK+Cancel Escape", kMbOk | kMbCancel, key(VK_ESCAPE), kResultCancel},
@@ -144,6 +157,13 @@ TEST(MessageBoxWindowTest, KeysAndCloseBoxAnswerTheRightCodes) {
          PostKey(box, VK_RETURN);
        },
        kResultNo},
+      // The arrow keys move the focus through the buttons, round from either end.
+      {"Right to No, Enter", kMbYes | kMbNo | kMbCancel, keys({VK_RIGHT}), kResultNo},
+      {"Down, Down to Cancel, Enter", kMbYes | kMbNo | kMbCancel, keys({VK_DOWN, VK_DOWN}),
+       kResultCancel},
+      {"Left round to Cancel, Enter", kMbOk | kMbCancel, keys({VK_LEFT}), kResultCancel},
+      {"Right round to Yes, Up to No, Enter", kMbYes | kMbNo, keys({VK_RIGHT, VK_RIGHT, VK_UP}),
+       kResultNo},
       {"Alt+N", kMbYes | kMbNo | kMbCancel, [](HWND box) { PostChar(box, 'n', true); }, kResultNo},
       {"Y alone", kMbYes | kMbNo, [](HWND box) { PostChar(box, 'y', false); }, kResultYes},
       {"click Cancel", kMbOk | kMbCancel,
@@ -155,6 +175,21 @@ TEST(MessageBoxWindowTest, KeysAndCloseBoxAnswerTheRightCodes) {
     const MessageBoxModel model = BuildMessageBox(row.what, kMsgError, row.buttons);
     EXPECT_EQ(ShowAndAnswer(model, row.answer), row.result);
   }
+}
+
+TEST(MessageBoxWindowTest, TheDefaultFrameFollowsTheFocusAcrossTheButtons) {
+  LONG yes = 0, no = 0;
+  ShowAndAnswer(BuildMessageBox("Install now?", kMsgConfirmation, kMbYes | kMbNo | kMbCancel),
+                [&](HWND box) {
+                  WaitFor([box] { return IsChild(box, FocusOf(box)); });
+                  PostKey(box, VK_RIGHT);
+                  WaitFor([box] { return FocusOf(box) == GetDlgItem(box, kResultNo); });
+                  yes = GetWindowLongA(GetDlgItem(box, kResultYes), GWL_STYLE) & BS_TYPEMASK;
+                  no = GetWindowLongA(GetDlgItem(box, kResultNo), GWL_STYLE) & BS_TYPEMASK;
+                  PostKey(box, VK_ESCAPE);
+                });
+  EXPECT_EQ(yes, BS_PUSHBUTTON);
+  EXPECT_EQ(no, BS_DEFPUSHBUTTON);
 }
 
 TEST(MessageBoxWindowTest, TextIsLiteralWrappedAndKeepsItsLineBreaks) {
@@ -187,6 +222,27 @@ TEST(MessageBoxWindowTest, TextIsLiteralWrappedAndKeepsItsLineBreaks) {
     EXPECT_LE(text->bounds.right - text->bounds.left, GetSystemMetrics(SM_CXSCREEN) / 2);
     EXPECT_GE(text->bounds.bottom - text->bounds.top, row.minimumLines * MessageFontLineHeight());
   }
+}
+
+TEST(MessageBoxWindowTest, TextsAreCodePage1252WhateverTheSystemCodePage) {
+  MessageBoxModel model = BuildMessageBox("Kinloom\xAE needs Disk 2.", kMsgError, kMbOk);
+  model.caption = "Kinloom\xAE";
+  model.buttons[0].caption = "O\xAEK";
+  std::wstring caption, text, button;
+  bool unicode = false;
+  ShowAndAnswer(model, [&](HWND box) {
+    unicode = IsWindowUnicode(box);
+    caption = WideText(box);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (GetDlgCtrlID(child) == kResultOk) button = WideText(child);
+      if (WideText(child).size() > 10) text = WideText(child);
+    }
+    PostKey(box, VK_RETURN);
+  });
+  EXPECT_TRUE(unicode);
+  EXPECT_EQ(caption, L"Kinloom\u00AE");
+  EXPECT_EQ(text, L"Kinloom\u00AE needs Disk 2.");
+  EXPECT_EQ(button, L"O\u00AEK");
 }
 
 }  // namespace

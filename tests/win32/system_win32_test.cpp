@@ -3,6 +3,8 @@
 
 #include "platform/win32/win_api.h"
 
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -96,20 +98,35 @@ TEST_F(ProfileTest, WriteReportsFailureWhenTheFileCannotBeWritten) {
   RemoveDirectoryA(blockedPath.c_str());
 }
 
-// Keys are made by the test itself, so they sit in the registry view this build reads.
+// The test's keys, made in the 32-bit view only: the one every build reads.
 class RegistryTest : public testing::Test {
  protected:
   static constexpr const char* kRoot = "Software\\KinloomAdapterTest";
 
   void SetUp() override {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kRoot);
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRoot, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key_, nullptr),
-              ERROR_SUCCESS);
+    RemoveRoot(KEY_WOW64_32KEY);
+    RemoveRoot(KEY_WOW64_64KEY);
+    key_ = CreateRoot(KEY_WOW64_32KEY);
+    ASSERT_NE(key_, nullptr);
   }
   void TearDown() override {
     RegCloseKey(key_);
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kRoot);
+    RemoveRoot(KEY_WOW64_32KEY);
+    RemoveRoot(KEY_WOW64_64KEY);
+  }
+  static HKEY CreateRoot(REGSAM view) {
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRoot, 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &key,
+                    nullptr);
+    return key;
+  }
+  static void RemoveRoot(REGSAM view) {
+    HKEY software = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software", 0, KEY_ALL_ACCESS | view, &software) ==
+        ERROR_SUCCESS) {
+      SHDeleteKeyA(software, "KinloomAdapterTest");
+      RegCloseKey(software);
+    }
   }
   void SetValue(const char* name, DWORD type, const std::string& bytes) {
     ASSERT_EQ(RegSetValueExA(key_, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
@@ -158,6 +175,24 @@ TEST_F(RegistryTest, EveryOutcomeOfOneLookup) {
   }
 }
 
+// Where Windows keeps two views (64-bit Windows, so also a 32-bit program there), a value in
+// the 64-bit view alone is not the partners' and is not read.
+TEST_F(RegistryTest, OnlyThe32BitViewIsRead) {
+  BOOL wow64 = FALSE;
+  IsWow64Process(GetCurrentProcess(), &wow64);
+  if (sizeof(void*) == 4 && !wow64) GTEST_SKIP() << "32-bit Windows has one registry view";
+  HKEY native = CreateRoot(KEY_WOW64_64KEY);
+  ASSERT_NE(native, nullptr);
+  const std::string bytes("C:\\Native\0", 10);
+  RegSetValueExA(native, "NativeOnly", 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
+                 static_cast<DWORD>(bytes.size()));
+  RegCloseKey(native);
+  SetValue("Text", REG_SZ, std::string("E:\\Viewer\0", 10));
+
+  EXPECT_EQ(system_.ReadMachineString(kRoot, "Text").text, "E:\\Viewer");
+  EXPECT_EQ(system_.ReadMachineString(kRoot, "NativeOnly").outcome, RegistryOutcome::kEmpty);
+}
+
 class FileTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -199,6 +234,32 @@ TEST_F(FileTest, ExistenceTellsFilesFromFolders) {
   }
 }
 
+// The look at a drive shows no system box of its own, and the error mode the programs started
+// later inherit is the one the process had.
+TEST_F(FileTest, DriveLetterThatDoesNotExistHoldsNoFileAndTheErrorModeIsKept) {
+  const DWORD drives = GetLogicalDrives();
+  char letter = 'Z';
+  while (letter > 'D' && (drives & (1u << (letter - 'A')))) --letter;
+  ASSERT_FALSE(drives & (1u << (letter - 'A'))) << "every drive letter is in use";
+  const std::string missing = std::string(1, letter) + ":\\kin.id";
+
+  const UINT before = SetErrorMode(SEM_NOOPENFILEERRORBOX);
+  EXPECT_FALSE(system_.FileExists(missing));
+  EXPECT_FALSE(system_.FolderExists(std::string(1, letter) + ":\\"));
+  EXPECT_TRUE(system_.FileExists(file_));
+  EXPECT_EQ(SetErrorMode(before), static_cast<UINT>(SEM_NOOPENFILEERRORBOX));
+}
+
+TEST_F(FileTest, RelativePathsResolveAgainstTheCurrentFolder) {
+  const std::string before = system_.CurrentFolder();
+  std::string error;
+  ASSERT_TRUE(system_.SetCurrentFolder(folder_, error)) << error;
+  EXPECT_EQ(system_.FullPath("Tree7s.exe"), file_);
+  EXPECT_EQ(system_.FullPath("Sub\\..\\Tree7s.exe"), file_);
+  EXPECT_EQ(system_.FullPath(file_), file_);
+  ASSERT_TRUE(system_.SetCurrentFolder(before, error)) << error;
+}
+
 TEST_F(FileTest, CurrentFolderChangesAndAFailedChangeLeavesItAlone) {
   const std::string before = system_.CurrentFolder();
   std::string error;
@@ -233,6 +294,18 @@ TEST(ForegroundTest, FindsAWindowByItsExactTitleOnly) {
   EXPECT_TRUE(system.BringWindowToForeground("Kinloom Foreground Probe"));
   EXPECT_FALSE(system.BringWindowToForeground("kinloom foreground probe"));
   EXPECT_FALSE(system.BringWindowToForeground("Kinloom Foreground"));
+  DestroyWindow(window);
+}
+
+TEST(ForegroundTest, MinimisedWindowIsRestoredFirst) {
+  HWND window = CreateWindowA("STATIC", "Software License Agreement", WS_OVERLAPPEDWINDOW, 0, 0,
+                              300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(window, nullptr);
+  ShowWindow(window, SW_SHOWMINIMIZED);
+  ASSERT_TRUE(IsIconic(window));
+  EXPECT_TRUE(SystemWin32().BringWindowToForeground("Software License Agreement"));
+  EXPECT_FALSE(IsIconic(window));
+  EXPECT_TRUE(IsWindowVisible(window));
   DestroyWindow(window);
 }
 

@@ -52,10 +52,18 @@ class PictureForm : public Window {
                             GetActiveWindow() == HandleOf(*this));
       if (onActivate) onActivate();
     };
+    note.id = 11;
+    note.SetBounds(200, 100, 100, 20);
+    note.text = "Kinloom\xAE";
+    frame.SetBounds(100, 20, 50, 40);
     Add(picture);
+    Add(note);
+    Add(frame);
   }
 
   Picture picture;
+  Label note;
+  Bevel frame;
   std::vector<std::string> events;
   std::vector<bool> activations;
   std::function<void()> onActivate;
@@ -104,6 +112,8 @@ class ToolkitWindowTest : public testing::Test {
     application_.title = "Kinloom Probe";
     application_.CreateForm(main_);
     application_.CreateForm(dialog_);
+    application_.CreateForm(screen_);
+    screen_->title = "Kinloom Probe Screen";
   }
 
   // Sends `message` at client point `p` of the main window, as the mouse would.
@@ -124,7 +134,28 @@ class ToolkitWindowTest : public testing::Test {
   Application application_;
   PictureForm* main_ = nullptr;
   ButtonForm* dialog_ = nullptr;
+  PictureForm* screen_ = nullptr;  // a sub-screen, shown in the main window's place
 };
+
+// What a window's place among the others looks like from outside.
+struct Standing {
+  HWND owner = nullptr;
+  std::vector<std::string> taskbar;
+};
+
+Standing StandingOf(HWND hwnd) {
+  Standing standing{GetWindow(hwnd, GW_OWNER), {}};
+  for (HWND button : TaskbarButtons(GetCurrentProcessId())) {
+    standing.taskbar.push_back(WindowText(button));
+  }
+  return standing;
+}
+
+// A window procedure put in front of ours, as another tool subclassing the window would.
+WNDPROC subclassedProcedure = nullptr;
+LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(subclassedProcedure, hwnd, message, wParam, lParam);
+}
 
 TEST_F(ToolkitWindowTest, WindowsHaveTheirTitlesClientSizesAndBorders) {
   struct Row {
@@ -181,6 +212,16 @@ TEST_F(ToolkitWindowTest, PaintsPicturesAndRepaintsWhatChanged) {
   EXPECT_TRUE(showsAt({15, 55}, kGreen));  // bottom half
   EXPECT_TRUE(showsAt({5, 5}, kDark));     // window colour where no picture lies
   EXPECT_TRUE(showsAt({300, 190}, kDark));
+  // The bevel is the window's own drawing, a lowered frame with the window showing inside;
+  // the standard controls are children it does not paint over.
+  const auto system = [](int index) {
+    const COLORREF c = GetSysColor(index);
+    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+  };
+  EXPECT_TRUE(showsAt({100, 30}, system(COLOR_BTNSHADOW)));
+  EXPECT_TRUE(showsAt({149, 30}, system(COLOR_BTNHIGHLIGHT)));
+  EXPECT_TRUE(showsAt({120, 40}, kDark));
+  EXPECT_TRUE(GetWindowLongA(HandleOf(*main_), GWL_STYLE) & WS_CLIPCHILDREN);
 
   // A frame change repaints only the picture's rectangle, through the window's invalidation.
   Bitmap blue(60, 40, kBlue);
@@ -261,6 +302,14 @@ TEST_F(ToolkitWindowTest, ModalRunsEndByButtonsKeysAndCloseBox) {
          PostKey(hwnd, VK_RETURN);
        },
        2},
+      // The dialog comes back with the focus where the row before left it.
+      {"Right from Cancel round to OK, Enter",
+       [](HWND hwnd) {
+         PostKey(hwnd, VK_RIGHT);
+         WaitFor([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 1); });
+         PostKey(hwnd, VK_RETURN);
+       },
+       1},
       {"check box, then OK",
        [](HWND hwnd) {
          PostMessageA(GetDlgItem(hwnd, 101), BM_CLICK, 0, 0);
@@ -287,6 +336,115 @@ TEST_F(ToolkitWindowTest, ModalRunsEndByButtonsKeysAndCloseBox) {
     EXPECT_FALSE(IsWindowVisible(HandleOf(*dialog_)));
   }
   EXPECT_TRUE(dialog_->check.checked);
+}
+
+TEST_F(ToolkitWindowTest, ASubclassedWindowIsStillOursForEnterEscapeAndTab) {
+  HWND dialog = HandleOf(*dialog_);
+  subclassedProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Subclass)));
+  SetWindowLongPtrW(dialog, GWLP_USERDATA, 0x5EED);  // such tools keep their own data there
+  main_->Show();
+  struct Row {
+    const char* what;
+    std::vector<WPARAM> keys;
+    int result;
+  };
+  const Row rows[] = {
+      {"Enter", {VK_RETURN}, 1},
+      {"Escape", {VK_ESCAPE}, 2},
+      {"Tab to Cancel, Enter", {VK_TAB, VK_RETURN}, 2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    bool answered = false;
+    int result = 0;
+    {
+      Aside aside([&] {
+        HWND hwnd = WaitForWindow(dialog_->title);
+        if (!hwnd) return;
+        for (WPARAM key : row.keys) {
+          HWND focus = FocusOf(hwnd);
+          PostKey(hwnd, key);
+          if (key == VK_TAB) WaitFor([&] { return FocusOf(hwnd) != focus; });
+        }
+        answered = WaitFor([hwnd] { return !IsWindowVisible(hwnd); });
+        if (!answered) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+      });
+      result = application_.ShowModal(*dialog_);
+    }
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(result, row.result);
+  }
+}
+
+TEST_F(ToolkitWindowTest, ModalWindowsAreOwnedByWhatTheyBlockAndOneTaskbarButtonLeadsToThem) {
+  Standing dialog, boxOverDialog, screen, boxOverScreen;
+  const auto showBox = [&] {
+    application_.ShowMessageBox(BuildMessageBox("Probe", kMsgInformation, kMbOk));
+  };
+  // Looks at the modal window, clicks it to show a box over it, looks at the box, answers it.
+  const auto look = [](const std::string& title, Standing& window, Standing& box,
+                       const std::function<void(HWND)>& click) {
+    HWND hwnd = WaitForWindow(title);
+    if (!hwnd) return;
+    window = StandingOf(hwnd);
+    click(hwnd);
+    HWND shown = WaitForWindow("Information");
+    if (!shown) return;
+    box = StandingOf(shown);
+    PostKey(shown, VK_RETURN);
+  };
+  main_->Show();
+  dialog_->ok.OnClick = [&] {
+    showBox();
+    dialog_->SetModalResult(1);
+  };
+  {
+    Aside aside([&] {
+      look(dialog_->title, dialog, boxOverDialog,
+           [](HWND hwnd) { PostMessageA(GetDlgItem(hwnd, 1), BM_CLICK, 0, 0); });
+    });
+    application_.ShowModal(*dialog_);
+  }
+  // A sub-screen runs in the main window's place, the main window hidden.
+  screen_->picture.OnClick = [&](Picture&) {
+    showBox();
+    screen_->SetModalResult(1);
+  };
+  main_->Hide();
+  {
+    Aside aside([&] {
+      look(screen_->title, screen, boxOverScreen, [](HWND hwnd) {
+        PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
+        PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(20, 30));
+      });
+    });
+    application_.ShowModal(*screen_);
+  }
+  const std::vector<std::string> mainOnly{main_->title};
+  const std::vector<std::string> screenOnly{screen_->title};
+  EXPECT_EQ(dialog.owner, HandleOf(*main_));
+  EXPECT_EQ(dialog.taskbar, mainOnly);
+  EXPECT_EQ(boxOverDialog.owner, HandleOf(*dialog_));
+  EXPECT_EQ(boxOverDialog.taskbar, mainOnly);
+  EXPECT_EQ(screen.owner, HandleOf(*main_));
+  EXPECT_EQ(screen.taskbar, screenOnly);
+  EXPECT_EQ(boxOverScreen.owner, HandleOf(*screen_));
+  EXPECT_EQ(boxOverScreen.taskbar, screenOnly);
+}
+
+TEST_F(ToolkitWindowTest, TextsAreCodePage1252WhateverTheSystemCodePage) {
+  dialog_->title = "Kinloom\xAE Probe";
+  dialog_->check.caption = "Caf\xE9";
+  HWND dialog = HandleOf(*dialog_);
+  HWND note = GetDlgItem(HandleOf(*main_), main_->note.id);
+  EXPECT_TRUE(IsWindowUnicode(dialog));
+  EXPECT_EQ(WideText(dialog), L"Kinloom\u00AE Probe");
+  EXPECT_EQ(WideText(GetDlgItem(dialog, dialog_->check.id)), L"Caf\u00E9");
+  EXPECT_EQ(WideText(note), L"Kinloom\u00AE");
+  main_->note.text = "\x93Kinloom\xAE\x94";  // curly quotes
+  main_->ControlChanged(main_->note);
+  EXPECT_EQ(WideText(note), L"\u201CKinloom\u00AE\u201D");
 }
 
 TEST_F(ToolkitWindowTest, FirstActivationComesAfterShowingAndCanRunAModalBox) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+// Vista's declaration, which a build for XP leaves out; the call is what this test is about.
+extern "C" __declspec(dllimport) ULONGLONG WINAPI GetTickCount64();
+
 namespace kinloom {
 namespace {
 

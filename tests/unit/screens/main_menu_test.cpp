@@ -44,7 +44,24 @@ TEST_F(MainMenuTest, TreeProgramFallsBackOnTheCurrentFolderAndStaysThere) {
   Global::ProgramDir = "";
   ClickMain(kArbora);
   ASSERT_EQ(system.ShellCalls().size(), 2u);
-  EXPECT_EQ(system.ShellCalls()[1].file, "Tree7s.exe");
+  EXPECT_EQ(system.ShellCalls()[1].file, "C:\\Kinloom\\Tree7s.exe");
+}
+
+// A relative program folder (empty, or "na\" for a missing key) is left behind by the change of
+// folder: the shell still gets the file that was found, by its full path.
+TEST_F(MainMenuTest, ProgramsFoundThroughARelativeFolderStartFromTheFileFound) {
+  system.AddFile("C:\\Kinloom\\Chart7s.exe");
+  system.AddFolder("C:\\Kinloom\\Charts");
+  system.AddFile("C:\\Kinloom\\Charts\\na\\Tree7s.exe");
+  Global::ProgramDir = "";
+  ClickMain(kPlotwise);
+  Global::ProgramDir = "na\\";
+  ClickMain(kArbora);
+  ASSERT_EQ(system.ShellCalls().size(), 2u);
+  EXPECT_EQ(system.ShellCalls()[0].file, "C:\\Kinloom\\Chart7s.exe");
+  EXPECT_EQ(system.ShellCalls()[0].currentFolder, "C:\\Kinloom\\Charts");
+  EXPECT_EQ(system.ShellCalls()[1].file, "C:\\Kinloom\\Charts\\na\\Tree7s.exe");
+  EXPECT_EQ(system.ShellCalls()[1].currentFolder, "C:\\Kinloom\\Charts\\na");
 }
 
 TEST_F(MainMenuTest, MissingProgramsAreReportedByName) {
