@@ -3,13 +3,19 @@
 
 #include <cstring>
 
+#include "platform/win32/display_text.h"
+
 namespace kinloom {
 
+// As Unicode from code page 1252, like every display text: the system derives the other
+// clipboard formats from it in the user's own code page.
 bool CopyTextToClipboard(HWND owner, const std::string& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  const std::wstring wide = DisplayText(text);
+  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
   if (!memory) return false;
-  if (void* bytes = GlobalLock(memory)) {
-    std::memcpy(bytes, text.c_str(), text.size() + 1);
+  if (void* target = GlobalLock(memory)) {
+    std::memcpy(target, wide.c_str(), bytes);
     GlobalUnlock(memory);
   }
   if (!OpenClipboard(owner)) {
@@ -18,7 +24,7 @@ bool CopyTextToClipboard(HWND owner, const std::string& text) {
   }
   EmptyClipboard();
   // On success the clipboard owns the memory.
-  const bool copied = SetClipboardData(CF_TEXT, memory) != nullptr;
+  const bool copied = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
   if (!copied) GlobalFree(memory);
   CloseClipboard();
   return copied;
