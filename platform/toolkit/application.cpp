@@ -16,7 +16,7 @@ std::string ErrorReportText(const std::string& text) {
 
 Application::Application(Backend& backend) : backend_(backend) {
   backend_.ReportPressesTo(
-      [this](std::uint32_t timeMs, Point screen) { NoteLeftPress(timeMs, screen); });
+      [this](std::uint32_t timeMs, Point screen) { return NoteLeftPress(timeMs, screen); });
 }
 
 Application::~Application() {
@@ -69,8 +69,9 @@ int Application::ShowMessageBox(const MessageBoxModel& box) {
   return InModalRun([&] { return backend_.ShowMessageBox(box); });
 }
 
-void Application::NoteLeftPress(std::uint32_t timeMs, Point screen) {
+bool Application::NoteLeftPress(std::uint32_t timeMs, Point screen) {
   secondPress_ = presses_.Press(timeMs, screen, backend_.SystemDoubleClickLimits());
+  return secondPress_;
 }
 
 bool Application::HoldsClose() {

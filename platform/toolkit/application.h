@@ -45,7 +45,7 @@ class Application : public MessageBoxPort {
   // The backend reports every left press here before delivering it. Whether the press being
   // delivered is the second of a double click is decided once, here, for every window: the
   // first click may have opened or closed the window that the second press lands on.
-  void NoteLeftPress(std::uint32_t timeMs, Point screen);
+  bool NoteLeftPress(std::uint32_t timeMs, Point screen);
   bool PressIsSecondOfDoubleClick() const { return secondPress_; }
 
   // A close request to the main window while a modal window runs (a dialog, a box, a

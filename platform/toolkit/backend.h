@@ -44,8 +44,8 @@ class NativeWindow {
 };
 
 // Told of every left press of the program: its time (a wrapping millisecond clock) and screen
-// position.
-using PressObserver = std::function<void(std::uint32_t timeMs, Point screen)>;
+// position; answers whether it is the second press of a double click.
+using PressObserver = std::function<bool(std::uint32_t timeMs, Point screen)>;
 
 class Backend {
  public:

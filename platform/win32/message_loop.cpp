@@ -28,6 +28,11 @@ bool IsLeftPress(const MSG& msg) {
   }
 }
 
+bool IsPressOnPushButton(const MSG& msg) {
+  const bool clientPress = msg.message == WM_LBUTTONDOWN || msg.message == WM_LBUTTONDBLCLK;
+  return clientPress && GetAncestor(msg.hwnd, GA_ROOT) != msg.hwnd && IsPushButton(msg.hwnd);
+}
+
 bool IsDialogKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
   const bool copy = msg.wParam == 'C' && GetKeyState(VK_CONTROL) < 0;
@@ -100,8 +105,11 @@ bool PumpMessage() {
     PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1);
     return false;
   }
-  if (IsLeftPress(msg) && LeftPressObserver()) {
-    LeftPressObserver()(msg.time, Point{msg.pt.x, msg.pt.y});
+  if (IsLeftPress(msg) && LeftPressObserver() &&
+      LeftPressObserver()(msg.time, Point{msg.pt.x, msg.pt.y}) && IsPressOnPushButton(msg)) {
+    // A push button clicks on press and release; without the press, the second press of a
+    // double click answers no box that the first click opened under the pointer.
+    return true;
   }
   HWND root = nullptr;
   if (WindowBase* window = OurRoot(msg, root)) {

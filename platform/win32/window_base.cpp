@@ -45,11 +45,6 @@ HWND ModalWindowOver(HWND owner) {
   return search.found;
 }
 
-bool IsPushButton(HWND hwnd) {
-  return (SendMessageW(hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) !=
-         0;
-}
-
 WindowBase* SelfOf(HWND hwnd) {
   return reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, kSelfIndex));
 }
@@ -161,6 +156,11 @@ void WindowBase::KeepFocus(WPARAM activation) {
 
 void WindowBase::PassActivation() {
   if (HWND blocking = ModalWindowOver(hwnd_)) SetForegroundWindow(blocking);
+}
+
+bool IsPushButton(HWND hwnd) {
+  return (SendMessageW(hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) !=
+         0;
 }
 
 HWND WindowBase::FocusedPushButton() const {

@@ -23,6 +23,9 @@ RECT OuterRect(POINT corner, SIZE client, DWORD style, DWORD exStyle);
 // `outer` moved to the middle of the screen.
 RECT CentredOnScreen(const RECT& outer);
 
+// A push button, default or not, of any window (the control's own answer, not its style bits).
+bool IsPushButton(HWND hwnd);
+
 class WindowBase {
  public:
   WindowBase() = default;

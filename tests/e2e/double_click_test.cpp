@@ -77,5 +77,27 @@ TEST_F(DoubleClickTest, BoxButtonOverAHotspotOnlyAnswersTheBox) {
   QuitAndExpectNothingStarted(tessary, TessaryScreen());
 }
 
+// The box the first click opens lies under the pointer: the second press must not answer it.
+TEST_F(DoubleClickTest, HotspotWhoseBoxOpensUnderThePointerKeepsTheBox) {
+  BuildStandardWorld();
+  world_.RemoveFile("suite\\Tree7s.exe");
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  Click(main, MainScreen(), "btnArbora");
+  const BoxView first = WaitForBox("Error");
+  ASSERT_NE(ButtonWithId(first, kIdCancel), nullptr);
+  const POINT at = MiddleOfOverlap(ButtonWithId(first, kIdCancel)->rect,
+                                   menu_.HotspotArea(main, MainScreen().Find("btnArbora")));
+  Answer(first, kIdCancel);
+  ASSERT_TRUE(menu_.WaitUntilHidden(first.window));
+  DoubleClickAt(at);
+  const BoxView box = WaitForBox("Error");
+  // Answered after the second press in the input queue: a box that press closed is not there,
+  // and this click would land on the hotspot and bring the box back.
+  Answer(box, kIdCancel);
+  ASSERT_TRUE(menu_.WaitUntilHidden(box.window));
+  QuitAndExpectNothingStarted(main, MainScreen());
+}
+
 }  // namespace
 }  // namespace kinloom::e2e
