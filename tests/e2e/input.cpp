@@ -79,24 +79,42 @@ bool Painted(HWND window) {
   return true;
 }
 
+// With the X pointer held for the tests (pointer_holder.py), Wine no longer moves it; the holder
+// puts it where this file says, since Wine reports the X pointer's place to a program that asks
+// where the pointer is long after a move.
+void TellPointerHolder(POINT screen) {
+  static const char* const placeFile = std::getenv("KINLOOM_POINTER_FILE");
+  if (!placeFile) return;
+  if (std::FILE* place = std::fopen(WindowsPathOf(placeFile).c_str(), "w")) {
+    std::fprintf(place, "%ld %ld\n", static_cast<long>(screen.x), static_cast<long>(screen.y));
+    std::fclose(place);
+  }
+}
+
+// Returns once the window there has read all the input queued for it. Paint requests wait
+// until a window's queue holds no input, so a repaint of one pixel shows that point.
+void SettleInputAt(POINT screen) {
+  HWND root = GetAncestor(WindowFromPoint(screen), GA_ROOT);
+  if (!root || root == GetDesktopWindow()) return;
+  const RECT pixel{0, 0, 1, 1};
+  InvalidateRect(root, &pixel, FALSE);
+  // A repaint takes a millisecond or two; every move waits for two.
+  constexpr DWORD kSettlePollMs = 1;
+  WaitFor([&] { return !GetUpdateRect(root, nullptr, FALSE) || !IsWindowVisible(root); },
+          kDefaultTimeoutMs, kSettlePollMs);
+}
+
 }  // namespace
 
 void MovePointer(POINT screen) {
+  const POINT from = pointerTarget;
   pointerTarget = screen;
   SendMouse(0);
-  WaitFor([&] {
-    POINT now;
-    return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
-  });
-  // Under Wine an injected move also warps the X pointer, and the program whose window lies
-  // under it reports that motion back as input of its own whenever it next reads its X events.
-  // Coming after a later move, that report would put the pointer back here. Two round trips
-  // through that window's thread let it read them first.
-  if (HWND under = WindowFromPoint(screen)) {
-    for (int trip = 0; trip < 2; ++trip) {
-      SendMessageTimeoutA(under, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kDefaultTimeoutMs, nullptr);
-    }
-  }
+  TellPointerHolder(screen);
+  // Wine merges a move into one still waiting in the queue, so that a window could miss a move
+  // sent right after another. Each move is read before the next one is sent.
+  SettleInputAt(from);
+  SettleInputAt(screen);
 }
 
 void PressButton(Button button) {

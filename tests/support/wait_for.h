@@ -9,13 +9,14 @@ namespace kinloom {
 constexpr DWORD kDefaultTimeoutMs = 10000;
 constexpr DWORD kPollMs = 10;
 
-// Polls `condition` until it holds or `timeoutMs` has passed; returns whether it held.
+// Polls `condition` every `pollMs` until it holds or `timeoutMs` has passed; returns whether it
+// held.
 template <typename Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs = kDefaultTimeoutMs) {
+bool WaitFor(Condition condition, DWORD timeoutMs = kDefaultTimeoutMs, DWORD pollMs = kPollMs) {
   const DWORD start = GetTickCount();
   while (!condition()) {
     if (GetTickCount() - start >= timeoutMs) return condition();
-    Sleep(kPollMs);
+    Sleep(pollMs);
   }
   return true;
 }
