@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "tests/e2e/hotspot_input.h"
 #include "tests/e2e/menu_session.h"
-#include "tests/e2e/steady_input.h"
 #include "tests/support/window_probe.h"
 
 namespace kinloom::bench {
@@ -24,12 +24,12 @@ e2e::ProcessCounters CountersAfterEveryScreen(const std::string& menuExe, const 
   if (!main) throw std::runtime_error("no main menu");
   for (const auto& [screen, opener] : kOpeners) {
     HWND sub = nullptr;
-    ClickUntil(menu, main, MainScreen(), opener,
-               [&] { return (sub = FindShownWindow(screen->title, menu.ProcessId())) != nullptr; });
+    ClickHovered(menu, main, MainScreen(), opener, [&] {
+      return (sub = FindShownWindow(screen->title, menu.ProcessId())) != nullptr;
+    });
     if (!sub) throw std::runtime_error(std::string("no window ") + screen->title);
-    const bool back = ClickUntil(menu, sub, *screen, "btnToMain", [&] {
-                        return !IsWindowVisible(sub) && IsWindowVisible(main);
-                      }) > 0;
+    const bool back = ClickHovered(menu, sub, *screen, "btnToMain",
+                                   [&] { return !IsWindowVisible(sub) && IsWindowVisible(main); });
     if (!back) throw std::runtime_error(std::string("no way back from ") + screen->title);
   }
   const ProcessCounters counters = ReadCounters(menu.ProcessId());

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "tests/e2e/hotspot_input.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
-#include "tests/e2e/steady_input.h"
 
 namespace kinloom::e2e {
 namespace {
@@ -213,7 +213,7 @@ TEST_F(AccessibilityTest, EveryScreenReadsAsNamedButtonsAndOneRunsByItsDefaultAc
   EXPECT_NE(LongOf(&IAccessible::get_accState, *client, 1) & STATE_SYSTEM_FOCUSED, 0);
   EXPECT_EQ(LongOf(&IAccessible::get_accState, *client, 2) & STATE_SYSTEM_FOCUSED, 0);
   // The hotspot under the pointer is hot, and the pointer takes the highlight.
-  ASSERT_TRUE(HoverSteadily(menu_, main, MainScreen(), MainScreen().Find("btnArbora")));
+  ASSERT_TRUE(HoverOnto(menu_, main, MainScreen(), MainScreen().Find("btnArbora")));
   constexpr long kHotAndFocused =
       STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_HOTTRACKED;
   EXPECT_TRUE(WaitFor([&] {

@@ -1,7 +1,7 @@
 // The family screen end to end: the photo program or its install, the glossary, two web pages.
+#include "tests/e2e/hotspot_input.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
-#include "tests/e2e/steady_input.h"
 
 namespace kinloom::e2e {
 namespace {
@@ -41,7 +41,7 @@ TEST_F(FamilyTest, FamilyPageHotspotStaysNormalWhilePressed) {
   for (const auto& expected : kCases) {
     SCOPED_TRACE(expected.hotspot);
     const Hotspot& hotspot = FamilyScreen().Find(expected.hotspot);
-    EXPECT_TRUE(HoverSteadily(menu_, family, FamilyScreen(), hotspot));
+    EXPECT_TRUE(HoverOnto(menu_, family, FamilyScreen(), hotspot));
     PressButton(Button::kRight);  // the right button holds no action, only the frame
     EXPECT_TRUE(menu_.WaitForFrame(family, FamilyScreen(), hotspot, expected.pressedFrame));
     ReleaseButton(Button::kRight);

@@ -196,18 +196,13 @@ bool DragTitleBar(HWND window, int dx, int dy) {
     return GetGUIThreadInfo(threadId, &thread) && (thread.flags & GUI_INMOVESIZE) != 0;
   };
   WaitUntilReadyForInput(window);
-  // Under Wine a press on the title bar now and then starts no move loop at all; moves sent
-  // then would be lost, as would moves sent before the loop takes its starting point.
-  constexpr int kAttempts = 5;
-  bool started = false;
-  for (int attempt = 0; attempt < kAttempts && !started; ++attempt) {
-    if (attempt > 0) ReportResend("title-bar press");
-    MovePointer(grip);
-    PressButton(Button::kLeft);
-    started = WaitFor(moving, 600);
-    if (!started) ReleaseButton(Button::kLeft);
+  MovePointer(grip);
+  PressButton(Button::kLeft);
+  // Moves sent before the move loop takes its starting point would be lost.
+  if (!WaitFor(moving)) {
+    ReleaseButton(Button::kLeft);
+    return false;
   }
-  if (!started) return false;
   constexpr int kSteps = 4;
   for (int step = 1; step <= kSteps; ++step) {
     MovePointer(POINT{grip.x + dx * step / kSteps, grip.y + dy * step / kSteps});
@@ -220,17 +215,6 @@ bool DragTitleBar(HWND window, int dx, int dy) {
   }
   ReleaseButton(Button::kLeft);
   return WaitFor([&] { return !moving(); });
-}
-
-void ReportResend(const std::string& what) {
-  const std::string line = "RESENT " + what + "\n";
-  std::fputs(line.c_str(), stderr);
-  const std::string folder = WindowsPathOf(KINLOOM_E2E_FAILURES);
-  CreateDirectoryA(folder.c_str(), nullptr);
-  if (std::FILE* log = std::fopen((folder + "\\input-resent.log").c_str(), "a")) {
-    std::fputs(line.c_str(), log);
-    std::fclose(log);
-  }
 }
 
 POINT CloseBoxOf(HWND window) {

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace kinloom::e2e {
 
 enum class Button { kLeft, kRight, kMiddle };
@@ -34,10 +32,6 @@ void KeyUp(WORD virtualKey);
 
 // Drags a window by its title bar by (dx, dy), as a person moves it; false when no move began.
 bool DragTitleBar(HWND window, int dx, int dy);
-
-// Input sent again because Wine lost it the first time: written to stderr and added to
-// input-resent.log beside the failure pictures, which the test command prints after the run.
-void ReportResend(const std::string& what);
 
 // Where a window's title-bar close box is, from its outer rectangle.
 POINT CloseBoxOf(HWND window);

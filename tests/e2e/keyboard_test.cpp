@@ -1,8 +1,8 @@
 // The menu from the keyboard, end to end with real key input: reading order, the highlight the
 // pointer shares, key clicks, and Escape back to the main menu.
+#include "tests/e2e/hotspot_input.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
-#include "tests/e2e/steady_input.h"
 
 namespace kinloom::e2e {
 namespace {
@@ -118,9 +118,9 @@ TEST_F(KeyboardTest, PointerAndKeysShareOneHighlight) {
   HWND main = StartMenu();
   ASSERT_TRUE(main);
   Focus(main);
-  ASSERT_TRUE(HoverSteadily(menu_, main, MainScreen(), MainScreen().Find("btnResearch")));
+  ASSERT_TRUE(HoverOnto(menu_, main, MainScreen(), MainScreen().Find("btnResearch")));
   ExpectKeyMovesTo(main, MainScreen(), VK_TAB, "btnInternet", "btnResearch");
-  ASSERT_TRUE(HoverSteadily(menu_, main, MainScreen(), MainScreen().Find("btnArbora")));
+  ASSERT_TRUE(HoverOnto(menu_, main, MainScreen(), MainScreen().Find("btnArbora")));
   EXPECT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnInternet"), kNormal))
       << "the pointer took the highlight";
   ExpectStartedInAll(0);

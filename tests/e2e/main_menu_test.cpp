@@ -1,7 +1,7 @@
 // The main menu end to end: its programs, the tutorial, its web page, hover frames and quitting.
+#include "tests/e2e/hotspot_input.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
-#include "tests/e2e/steady_input.h"
 
 namespace kinloom::e2e {
 namespace {
@@ -172,8 +172,8 @@ TEST_F(MainMenuTest, HotspotsShowTheirFramesUnderThePointer) {
   const Hotspot& tree = screen.Find("btnArbora");
   const Hotspot& chart = screen.Find("btnPlotwise");
 
-  EXPECT_TRUE(HoverSteadily(menu_, main, screen, tree)) << "btnArbora not hovered";
-  EXPECT_TRUE(HoverSteadily(menu_, main, screen, chart)) << "btnPlotwise not hovered";
+  EXPECT_TRUE(HoverOnto(menu_, main, screen, tree)) << "btnArbora not hovered";
+  EXPECT_TRUE(HoverOnto(menu_, main, screen, chart)) << "btnPlotwise not hovered";
   EXPECT_TRUE(menu_.WaitForFrame(main, screen, tree, kNormal)) << "btnArbora still hovered";
 
   for (const Button button : {Button::kRight, Button::kMiddle}) {
