@@ -152,6 +152,19 @@ TEST_F(HarnessTest, DemoWindowIsFoundReadAndClosedWithRealInput) {
   }
 }
 
+// Wine answers a question about the pointer from the X pointer once the last move is 100 ms old,
+// so the X pointer must be where the harness put Wine's.
+TEST_F(HarnessTest, PointerIsReadWhereItWasMovedLongAfterTheMove) {
+  for (const POINT place : {POINT{40, 30}, POINT{1000, 700}}) {
+    MovePointer(place);
+    Sleep(250);
+    POINT now{};
+    ASSERT_TRUE(GetCursorPos(&now));
+    EXPECT_EQ(now.x, place.x);
+    EXPECT_EQ(now.y, place.y);
+  }
+}
+
 // A window of the driver's own that paints one frame of an art strip, like a hotspot.
 class FramePainter {
  public:
