@@ -91,17 +91,20 @@ void TellPointerHolder(POINT screen) {
   }
 }
 
-// Returns once the window there has read all the input queued for it. Paint requests wait
-// until a window's queue holds no input, so a repaint of one pixel shows that point.
-void SettleInputAt(POINT screen) {
-  HWND root = GetAncestor(WindowFromPoint(screen), GA_ROOT);
+// Returns once `root` has read all the input queued for it. Paint requests wait until a window's
+// queue holds no input, so a repaint of one pixel shows that point.
+void SettleInput(HWND root) {
   if (!root || root == GetDesktopWindow()) return;
   const RECT pixel{0, 0, 1, 1};
   InvalidateRect(root, &pixel, FALSE);
-  // A repaint takes a millisecond or two; every move waits for two.
+  // A repaint takes a millisecond or two; every move waits for one or two.
   constexpr DWORD kSettlePollMs = 1;
   WaitFor([&] { return !GetUpdateRect(root, nullptr, FALSE) || !IsWindowVisible(root); },
           kDefaultTimeoutMs, kSettlePollMs);
+}
+
+HWND RootAt(POINT screen) {
+  return GetAncestor(WindowFromPoint(screen), GA_ROOT);
 }
 
 }  // namespace
@@ -113,8 +116,10 @@ void MovePointer(POINT screen) {
   TellPointerHolder(screen);
   // Wine merges a move into one still waiting in the queue, so that a window could miss a move
   // sent right after another. Each move is read before the next one is sent.
-  SettleInputAt(from);
-  SettleInputAt(screen);
+  const HWND left = RootAt(from);
+  const HWND entered = RootAt(screen);
+  SettleInput(left);
+  if (entered != left) SettleInput(entered);
 }
 
 void PressButton(Button button) {
