@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Ending{"CloseBox", false, Ending::kCloseBox, false, "0"},
                       // The arrow keys move the focus from OK to Cancel, as in a standard box.
                       Ending{"RightThenEnter", false, Ending::kRightThenEnter, false, "1"}),
-    [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Ending>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace kinloom::e2e

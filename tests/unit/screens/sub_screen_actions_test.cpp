@@ -450,7 +450,7 @@ TEST_P(SubScreenActionTest, CallsTheLauncherServices) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryHotspot, SubScreenActionTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(ScreensTest, QuestionsOfferTheirButtonSets) {
   Global::CensusViewerDir = "na";

@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Ending{"CancelChecked", true, Press(2), false, "0"},
                       Ending{"EscapeChecked", true, PressKey(Key::kEscape), false, "0"},
                       Ending{"CloseBox", false, CloseBox, false, "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(WelcomeDialogTest, CloseBoxLeavesTheFlagAsItWas) {
   Global::ShowReminder = true;
