@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/toolkit/application.h"
-#include "platform/win32/display_text.h"
+#include "platform/win32/error_report.h"
 #include "platform/win32/system_win32.h"
 #include "platform/win32/win32_backend.h"
 #include "screens/startup.h"
@@ -16,9 +16,7 @@ namespace {
 
 // Only what escapes the application's own barrier arrives here, such as a failed window class.
 void ReportFatal(const std::string& text) {
-  MessageBoxW(nullptr, kinloom::DisplayText(kinloom::ErrorReportText(text)).c_str(),
-              kinloom::DisplayText(kinloom::kApplicationTitle).c_str(),
-              MB_ICONSTOP | MB_OK | MB_TASKMODAL);
+  kinloom::ShowErrorReportBox(nullptr, kinloom::kApplicationTitle, kinloom::ErrorReportText(text));
 }
 
 }  // namespace

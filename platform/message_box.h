@@ -31,7 +31,6 @@ struct MessageBoxModel {
   int cancelIndex = -1;                // index into buttons pressed by Escape
 };
 
-// Builds the box for `text` of `kind` with the `buttons` bit set.
 MessageBoxModel BuildMessageBox(const std::string& text, int kind, int buttons);
 
 // The box as Ctrl+C copies it, in the layout of the system's own boxes: caption, text and

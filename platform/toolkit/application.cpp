@@ -58,10 +58,10 @@ int Application::ShowModal(Window& window) {
   if (window.modal_) throw Error("Cannot make a visible window modal");
   window.modalResult_ = 0;
   window.modal_ = true;
-  struct EndModal {
+  struct ModalFlag {
     Window& window;
-    ~EndModal() { window.modal_ = false; }
-  } endModal{window};
+    ~ModalFlag() { window.modal_ = false; }
+  } modalFlag{window};
   return InModalRun([&] { return backend_.RunModal(window); });
 }
 
@@ -74,7 +74,7 @@ bool Application::NoteLeftPress(std::uint32_t timeMs, Point screen) {
   return secondPress_;
 }
 
-bool Application::HoldsClose() {
+bool Application::HoldCloseWhileModal() {
   if (modalRuns_ == 0) return false;
   closeHeld_ = true;
   return true;

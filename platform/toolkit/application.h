@@ -51,7 +51,7 @@ class Application : public MessageBoxPort {
   // A close request to the main window while a modal window runs (a dialog, a box, a
   // sub-screen) waits until every modal run has ended, so that the user's answer is in place;
   // it then comes again as a posted request. True when the request is held.
-  bool HoldsClose();
+  bool HoldCloseWhileModal();
   Bitmap LoadArt(const std::string& name) { return backend_.LoadArt(name); }
   Size ScreenSize() const { return backend_.ScreenSize(); }
   Backend& GetBackend() const { return backend_; }

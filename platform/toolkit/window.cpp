@@ -8,6 +8,20 @@
 
 namespace kinloom {
 
+namespace {
+
+int FirstButtonId(const std::vector<Control*>& controls, bool PushButton::*flag) {
+  for (const Control* control : controls) {
+    if (control->Kind() == ControlKind::kPushButton &&
+        static_cast<const PushButton*>(control)->*flag) {
+      return control->id;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
 Window::Window() = default;
 Window::~Window() = default;
 
@@ -91,16 +105,12 @@ void Window::ButtonCommand(int id) {
   if (button->OnClick) RunHandler([&] { button->OnClick(); });
 }
 
-void Window::KeyPress(Key key) {
-  if (key != Key::kEnter && key != Key::kEscape) return;
-  for (Control* control : controls_) {
-    if (control->Kind() != ControlKind::kPushButton) continue;
-    auto* button = static_cast<PushButton*>(control);
-    if (key == Key::kEnter ? button->isDefault : button->isCancel) {
-      if (button->OnClick) RunHandler([&] { button->OnClick(); });
-      return;
-    }
-  }
+int Window::DefaultButtonId() const {
+  return FirstButtonId(controls_, &PushButton::isDefault);
+}
+
+int Window::CancelButtonId() const {
+  return FirstButtonId(controls_, &PushButton::isCancel);
 }
 
 void Window::KeyDown(Key key, bool shift, bool repeat) {
@@ -136,7 +146,7 @@ void Window::Close() {
   if (modal_) {
     modalResult_ = kModalCloseResult;
   } else if (main_) {
-    if (closed_ || (application_ && application_->HoldsClose())) return;
+    if (closed_ || (application_ && application_->HoldCloseWhileModal())) return;
     // Closed before OnClose runs: a failing OnClose is reported and the program still ends.
     closed_ = true;
     if (OnClose) RunHandler([&] { OnClose(); });

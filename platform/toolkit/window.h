@@ -94,9 +94,9 @@ class Window {
   // A push button was pressed (by pointer, Enter or Escape): runs the OnClick of the push button
   // with this id; ids of no push button do nothing.
   void ButtonCommand(int id);
-  // For backends without a dialog manager: Enter presses the default button, Escape the cancel
-  // button.
-  void KeyPress(Key key);
+  // The push buttons that Enter and Escape press (isDefault, isCancel) by id; 0 for none.
+  int DefaultButtonId() const;
+  int CancelButtonId() const;
   // Key entry points for windows with OnKeyDown; each runs its handler behind the barrier.
   void KeyDown(Key key, bool shift, bool repeat);
   void KeyUp(Key key);
@@ -110,8 +110,8 @@ class Window {
 
   // Close box, system menu Close, or a handler closing the window. A modal window ends with
   // kModalCloseResult and runs no handler; the main window runs OnClose and closes for good,
-  // even when OnClose fails, once no modal window runs (Application::HoldsClose); any other
-  // window hides.
+  // even when OnClose fails, once no modal window runs (Application::HoldCloseWhileModal); any
+  // other window hides.
   void Close();
   // The system ends the session: the main window runs OnClose and closes at once, modal windows
   // or not, and a failure is not reported: nobody is left to answer a box.

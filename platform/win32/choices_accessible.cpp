@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/win32/private_messages.h"
+
 namespace kinloom {
 
 namespace {

@@ -9,10 +9,6 @@
 
 namespace kinloom {
 
-// Posted to the window by the default action, so the caller's request returns before the
-// choice runs; wParam is the choice's index.
-constexpr UINT kRunChoiceMessage = WM_APP + 10;
-
 // Children 1 to N are the window's choices in reading order (child id = index + 1): push
 // buttons named by their art, focused while highlighted, hot under the pointer.
 class ChoicesAccessible final : public IAccessible {

@@ -6,7 +6,6 @@
 
 #include "platform/error.h"
 #include "platform/win32/clipboard.h"
-#include "platform/win32/display_text.h"
 #include "platform/win32/message_box_layout.h"
 #include "platform/win32/native_controls.h"
 
@@ -94,50 +93,19 @@ ModalRun MessageBoxWindow::ModalRunOver(HWND owner) {
   return run;
 }
 
-bool MessageBoxWindow::OnDialogKey(WPARAM key) {
-  if (key == 'C') {
-    // For a support request: the whole box as text, as the system's own boxes copy it.
-    CopyTextToClipboard(Handle(), MessageBoxClipboardText(box_));
-    return true;
-  }
-  if (key == VK_RETURN) {
-    // A button with the focus answers Enter itself; otherwise the default button does.
-    if (HWND focused = FocusedPushButton()) {
-      result_ = GetDlgCtrlID(focused);
-    } else if (box_.defaultIndex >= 0) {
-      result_ = box_.buttons[box_.defaultIndex].result;
-    }
-  } else if (key == VK_ESCAPE && box_.cancelIndex >= 0) {
-    result_ = box_.buttons[box_.cancelIndex].result;
-  }
+bool MessageBoxWindow::CopyToClipboard() {
+  // For a support request: the whole box as text, as the system's own boxes copy it.
+  CopyTextToClipboard(Handle(), MessageBoxClipboardText(box_));
   return true;
 }
 
 LRESULT MessageBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      OnCommand(wParam);
-      return 0;
-    case DM_GETDEFID:
-      return box_.defaultIndex >= 0
-                 ? MAKELRESULT(box_.buttons[box_.defaultIndex].result, DC_HASDEFID)
-                 : 0;
-    case WM_CLOSE:
-      result_ = kCloseBoxResult;
-      return 0;
-    default:
-      return WindowBase::HandleMessage(message, wParam, lParam);
-  }
+  if (message != WM_CLOSE) return WindowBase::HandleMessage(message, wParam, lParam);
+  result_ = kCloseBoxResult;
+  return 0;
 }
 
-void MessageBoxWindow::OnUncaughtError(const std::string& text) {
-  MessageBoxW(Handle(), DisplayText(text).c_str(), DisplayText(box_.caption).c_str(),
-              MB_ICONSTOP | MB_OK);
-}
-
-void MessageBoxWindow::OnCommand(WPARAM wParam) {
-  if (HIWORD(wParam) != BN_CLICKED) return;
-  const int id = LOWORD(wParam);
+void MessageBoxWindow::ButtonClicked(int id) {
   for (const MessageButton& button : box_.buttons) {
     if (button.result == id) result_ = id;
   }

@@ -22,14 +22,15 @@ class MessageBoxWindow final : public WindowBase {
   // The pressed button's result once the run has ended, kCloseBoxResult for the close box.
   int Result() const { return result_ != 0 ? result_ : kCloseBoxResult; }
 
-  bool OnDialogKey(WPARAM key) override;
-
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void OnUncaughtError(const std::string& text) override;
+  int DefaultButtonId() const override { return ResultAt(box_.defaultIndex); }
+  int CancelButtonId() const override { return ResultAt(box_.cancelIndex); }
+  void ButtonClicked(int id) override;
+  bool CopyToClipboard() override;
 
  private:
-  void OnCommand(WPARAM wParam);
+  int ResultAt(int index) const { return index >= 0 ? box_.buttons[index].result : 0; }
 
   const MessageBoxModel& box_;
   Font font_;

@@ -124,6 +124,8 @@ bool PumpMessage() {
 
 void RunModal(const ModalRun& run) {
   // The owner is set for each run: a window is made before anyone knows what it will block.
+  // Windows quirk: GWLP_HWNDPARENT on a top-level window sets its owner, not its parent; it is
+  // the one way to change the owner after creation.
   SetWindowLongPtrW(run.window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(run.owner));
   ApplicationModality modality(run.window);
   run.show();

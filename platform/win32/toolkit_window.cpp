@@ -5,17 +5,13 @@
 #include <algorithm>
 
 #include "platform/toolkit/application.h"
-#include "platform/win32/display_text.h"
 #include "platform/win32/key_input.h"
 #include "platform/win32/native_controls.h"
+#include "platform/win32/private_messages.h"
 
 namespace kinloom {
 
 namespace {
-
-// Posted to ourselves on activation: the handler may show a modal window, which must not run
-// inside WM_ACTIVATE, and the window is visible and active by the time it arrives.
-constexpr UINT kActivatedMessage = WM_APP + 1;
 
 DWORD StyleFor(const Window& window) {
   // A dialog is a pop-up, as standard dialogs are.
@@ -37,14 +33,35 @@ COLORREF ToColorRef(std::uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// The second press of a double click is a press like any other; the application decides what
+// it means.
+struct MouseButtonMessage {
+  UINT message;
+  MouseButton button;
+  bool press;
+};
+// clang-format off
+constexpr MouseButtonMessage kMouseButtonMessages[] = {
+  {WM_LBUTTONDOWN,   MouseButton::kLeft,   true},
+  {WM_LBUTTONDBLCLK, MouseButton::kLeft,   true},
+  {WM_LBUTTONUP,     MouseButton::kLeft,   false},
+  {WM_RBUTTONDOWN,   MouseButton::kRight,  true},
+  {WM_RBUTTONDBLCLK, MouseButton::kRight,  true},
+  {WM_RBUTTONUP,     MouseButton::kRight,  false},
+  {WM_MBUTTONDOWN,   MouseButton::kMiddle, true},
+  {WM_MBUTTONDBLCLK, MouseButton::kMiddle, true},
+  {WM_MBUTTONUP,     MouseButton::kMiddle, false},
+};
+// clang-format on
+
 Point PointFrom(LPARAM lParam) {
   // Signed: while the pointer is captured it may lie left of or above the client area.
   return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-// Whether the pointer lies elsewhere than at the last move any of our windows saw: a window
-// that appears under a pointer at rest gets a move too.
-bool PointerMoved() {
+// Notes where the pointer was for the message being handled; true when that is elsewhere than
+// at the last note. A window that appears under a pointer at rest gets a move message too.
+bool NotePointerPosition() {
   static DWORD last = 0xFFFFFFFF;
   const DWORD now = GetMessagePos();
   const bool moved = now != last;
@@ -172,22 +189,6 @@ void ToolkitWindow::PostClose() {
   PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
-bool ToolkitWindow::OnDialogKey(WPARAM key) {
-  // A window that takes keys itself gets Enter and Escape as key messages.
-  if (model_.OnKeyDown || (key != VK_RETURN && key != VK_ESCAPE)) return false;
-  if (key == VK_RETURN) {
-    // A button with the focus answers Enter itself; otherwise the default button does.
-    if (HWND focused = FocusedPushButton()) {
-      model_.ButtonCommand(GetDlgCtrlID(focused));
-    } else {
-      model_.KeyPress(Key::kEnter);
-    }
-  } else {
-    model_.KeyPress(Key::kEscape);
-  }
-  return true;
-}
-
 LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
@@ -195,30 +196,6 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_ERASEBKGND:
       return 1;  // painting covers the whole area; erasing first would flicker
-    case WM_MOUSEMOVE:
-      model_.MouseMove(PointFrom(lParam), PointerMoved());
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      model_.MouseDown(PointFrom(lParam), MouseButton::kLeft);
-      return 0;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-      model_.MouseDown(PointFrom(lParam), MouseButton::kRight);
-      return 0;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-      model_.MouseDown(PointFrom(lParam), MouseButton::kMiddle);
-      return 0;
-    case WM_LBUTTONUP:
-      model_.MouseUp(PointFrom(lParam), MouseButton::kLeft);
-      return 0;
-    case WM_RBUTTONUP:
-      model_.MouseUp(PointFrom(lParam), MouseButton::kRight);
-      return 0;
-    case WM_MBUTTONUP:
-      model_.MouseUp(PointFrom(lParam), MouseButton::kMiddle);
-      return 0;
     case WM_KEYDOWN:
     case WM_KEYUP:
       if (ForwardKey(model_, message, wParam, lParam)) return 0;
@@ -231,9 +208,6 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kRunChoiceMessage:
       model_.RunChoice(static_cast<int>(wParam));
       return 0;
-    case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != Handle()) model_.CaptureLost();
-      return 0;
     case WM_ACTIVATE:
       WindowBase::HandleMessage(message, wParam, lParam);
       if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(Handle(), kActivatedMessage, 0, 0);
@@ -241,11 +215,6 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kActivatedMessage:
       if (GetActiveWindow() == Handle()) model_.Activated();
       return 0;
-    case WM_COMMAND:
-      OnCommand(wParam);
-      return 0;
-    case DM_GETDEFID:
-      return DefaultButtonId();
     case WM_CTLCOLORSTATIC:
       return OnControlColour(reinterpret_cast<HDC>(wParam));
     case WM_CLOSE:
@@ -256,17 +225,34 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (wParam) model_.EndSession();
       return 0;
     default:
-      return WindowBase::HandleMessage(message, wParam, lParam);
+      return OnPointer(message, lParam) ? 0 : WindowBase::HandleMessage(message, wParam, lParam);
   }
 }
 
-void ToolkitWindow::OnUncaughtError(const std::string& text) {
-  if (Application* application = model_.App()) {
-    application->ReportError(text);
-  } else {
-    MessageBoxW(Handle(), DisplayText(text).c_str(), DisplayText(model_.title).c_str(),
-                MB_ICONSTOP | MB_OK);
+bool ToolkitWindow::OnPointer(UINT message, LPARAM lParam) {
+  if (message == WM_MOUSEMOVE) {
+    model_.MouseMove(PointFrom(lParam), NotePointerPosition());
+    return true;
   }
+  if (message == WM_CAPTURECHANGED) {
+    if (reinterpret_cast<HWND>(lParam) != Handle()) model_.CaptureLost();
+    return true;
+  }
+  for (const MouseButtonMessage& row : kMouseButtonMessages) {
+    if (row.message != message) continue;
+    if (row.press) {
+      model_.MouseDown(PointFrom(lParam), row.button);
+    } else {
+      model_.MouseUp(PointFrom(lParam), row.button);
+    }
+    return true;
+  }
+  return false;
+}
+
+void ToolkitWindow::ReportError(const std::string& text) {
+  if (Application* application = model_.App()) return application->ReportError(text);
+  WindowBase::ReportError(text);
 }
 
 void ToolkitWindow::OnPaint() {
@@ -286,9 +272,7 @@ void ToolkitWindow::OnPaint() {
   DrawBevels(model_, dc.Get());
 }
 
-void ToolkitWindow::OnCommand(WPARAM wParam) {
-  if (HIWORD(wParam) != BN_CLICKED) return;
-  const int id = LOWORD(wParam);
+void ToolkitWindow::ButtonClicked(int id) {
   const Control* control = model_.ControlById(id);
   if (!control) return;
   if (control->Kind() == ControlKind::kPushButton) {
@@ -302,16 +286,6 @@ LRESULT ToolkitWindow::OnControlColour(HDC dc) {
   // Labels and the check box sit on the window's own colour, not the system's.
   SetBkColor(dc, ToColorRef(model_.colour));
   return reinterpret_cast<LRESULT>(background_.Get());
-}
-
-LRESULT ToolkitWindow::DefaultButtonId() const {
-  for (const Control* control : model_.Controls()) {
-    if (control->Kind() == ControlKind::kPushButton &&
-        static_cast<const PushButton*>(control)->isDefault) {
-      return MAKELRESULT(control->id, DC_HASDEFID);
-    }
-  }
-  return 0;
 }
 
 LRESULT ToolkitWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {

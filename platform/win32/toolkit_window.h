@@ -38,18 +38,22 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   void ChoiceHighlighted(int index) override;
   void PostClose() override;
 
-  bool OnDialogKey(WPARAM key) override;
-
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void OnUncaughtError(const std::string& text) override;
+  void ReportError(const std::string& text) override;
+  int DefaultButtonId() const override { return model_.DefaultButtonId(); }
+  int CancelButtonId() const override { return model_.CancelButtonId(); }
+  void ButtonClicked(int id) override;
+  // A window that takes keys itself gets Enter and Escape as key messages.
+  bool TakesDialogKeys() const override { return !model_.OnKeyDown; }
 
  private:
   void OnPaint();
-  void OnCommand(WPARAM wParam);
+  // Moves, presses and releases of the pointer, and the loss of its capture; false for other
+  // messages.
+  bool OnPointer(UINT message, LPARAM lParam);
   LRESULT OnControlColour(HDC dc);
   LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
-  LRESULT DefaultButtonId() const;
   bool Realised() const { return WindowBase::Handle() != nullptr; }
   void Realise();
 

@@ -7,7 +7,7 @@
 #include "platform/toolkit/dib.h"
 #include "platform/toolkit/window.h"
 #include "platform/win32/common_controls.h"
-#include "platform/win32/display_text.h"
+#include "platform/win32/error_report.h"
 #include "platform/win32/message_box_window.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/toolkit_window.h"
@@ -17,7 +17,6 @@ namespace kinloom {
 
 namespace {
 
-// The program icon's resource name.
 const wchar_t* const kIconResource = L"MAINICON";
 
 // Every window with standard controls is a dialog shown modally; the menu screens have none.
@@ -91,9 +90,7 @@ int Win32Backend::ShowMessageBox(const MessageBoxModel& box) {
 }
 
 void Win32Backend::ShowErrorReport(const std::string& caption, const std::string& text) {
-  // Over the window it blocks; MB_TASKMODAL: without one, every window of the program waits.
-  MessageBoxW(BlockedWindow(true), DisplayText(text).c_str(), DisplayText(caption).c_str(),
-              MB_ICONSTOP | MB_OK | MB_TASKMODAL);
+  ShowErrorReportBox(BlockedWindow(true), caption, text);
 }
 
 Bitmap Win32Backend::LoadArt(const std::string& name) {

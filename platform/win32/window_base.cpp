@@ -5,7 +5,10 @@
 #include <exception>
 
 #include "platform/error.h"
+#include "platform/toolkit/application.h"
 #include "platform/win32/display_text.h"
+#include "platform/win32/error_report.h"
+#include "platform/win32/private_messages.h"
 #include "platform/win32/system_error_text.h"
 
 namespace kinloom {
@@ -15,10 +18,6 @@ namespace {
 // The object's address lives in the class's own extra bytes: GWLP_USERDATA is free for any
 // tool that subclasses the window.
 constexpr int kSelfIndex = 0;
-
-// Posted to a window activated while a modal window blocks it, to hand the activation on
-// outside WM_ACTIVATE.
-constexpr UINT kPassActivationMessage = WM_APP + 2;
 
 struct PopupSearch {
   HWND owner;
@@ -38,7 +37,8 @@ BOOL CALLBACK FindModalWindow(HWND hwnd, LPARAM lParam) {
 }
 
 // The shown, enabled window that `owner` owns, directly or through others: the modal window
-// that blocks it (GetLastActivePopup answers the owner itself under Wine).
+// that blocks it. Wine workaround: GetLastActivePopup would answer this on Windows, but under
+// Wine it answers the owner itself, so the thread's windows are searched instead.
 HWND ModalWindowOver(HWND owner) {
   PopupSearch search{owner, nullptr};
   EnumThreadWindows(GetCurrentThreadId(), FindModalWindow, reinterpret_cast<LPARAM>(&search));
@@ -120,6 +120,7 @@ void WindowBase::Create(const WindowCreation& creation) {
     throw Error("Cannot create the window \"" + creation.title +
                 "\": " + SystemErrorText(GetLastError()));
   }
+  title_ = creation.title;
 }
 
 LRESULT WindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -129,6 +130,11 @@ LRESULT WindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NEXTDLGCTL:
       MoveFocus(wParam, lParam);
+      return 0;
+    case DM_GETDEFID:
+      return DefaultButtonId() != 0 ? MAKELRESULT(DefaultButtonId(), DC_HASDEFID) : 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED) ButtonClicked(LOWORD(wParam));
       return 0;
     case kPassActivationMessage:
       PassActivation();
@@ -168,6 +174,18 @@ HWND WindowBase::FocusedPushButton() const {
   return focus && IsChild(hwnd_, focus) && IsPushButton(focus) ? focus : nullptr;
 }
 
+bool WindowBase::OnDialogKey(WPARAM key) {
+  if (key == 'C') return CopyToClipboard();
+  if (!TakesDialogKeys()) return false;
+  int id = CancelButtonId();
+  if (key == VK_RETURN) {
+    HWND focused = FocusedPushButton();
+    id = focused ? GetDlgCtrlID(focused) : DefaultButtonId();
+  }
+  if (id != 0) ButtonClicked(id);
+  return true;
+}
+
 // As the dialog manager's own windows answer it: a control's handle, or the next or previous
 // tab stop.
 void WindowBase::MoveFocus(WPARAM target, LPARAM isHandle) {
@@ -181,11 +199,7 @@ void WindowBase::MoveFocus(WPARAM target, LPARAM isHandle) {
 // As in a dialog: the push button with the focus wears the default frame, and with the focus
 // elsewhere the default button does.
 void WindowBase::ShowDefaultFrame(HWND focus) {
-  HWND framed = focus;
-  if (!IsPushButton(focus)) {
-    const LRESULT defaultId = SendMessageW(hwnd_, DM_GETDEFID, 0, 0);
-    framed = HIWORD(defaultId) == DC_HASDEFID ? GetDlgItem(hwnd_, LOWORD(defaultId)) : nullptr;
-  }
+  HWND framed = IsPushButton(focus) ? focus : DefaultButton();
   for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (IsPushButton(child)) {
       SendMessageW(child, BM_SETSTYLE, child == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
@@ -195,11 +209,12 @@ void WindowBase::ShowDefaultFrame(HWND focus) {
 
 // The default push button, as in a standard box, else the first tab stop.
 HWND WindowBase::InitialFocus() const {
-  const LRESULT defaultId = SendMessageW(hwnd_, DM_GETDEFID, 0, 0);
-  if (HIWORD(defaultId) == DC_HASDEFID) {
-    if (HWND button = GetDlgItem(hwnd_, LOWORD(defaultId))) return button;
-  }
-  return GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+  HWND button = DefaultButton();
+  return button ? button : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+}
+
+HWND WindowBase::DefaultButton() const {
+  return DefaultButtonId() != 0 ? GetDlgItem(hwnd_, DefaultButtonId()) : nullptr;
 }
 
 LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -230,9 +245,14 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
 
 void WindowBase::ReportEscapedError(const char* text) {
   try {
-    OnUncaughtError(text);
+    ReportError(text);
   } catch (...) {
   }
+}
+
+void WindowBase::ReportError(const std::string& text) {
+  if (WindowBase* owner = FromHandle(GetWindow(hwnd_, GW_OWNER))) return owner->ReportError(text);
+  ShowErrorReportBox(hwnd_, title_, ErrorReportText(text));
 }
 
 }  // namespace kinloom

@@ -43,23 +43,34 @@ class WindowBase {
   // so a window that another tool has subclassed is still ours.
   static WindowBase* FromHandle(HWND hwnd);
 
-  // Enter, Escape or Ctrl+C ('C') pressed in this window or one of its children; true when
-  // handled.
-  virtual bool OnDialogKey(WPARAM key) = 0;
+  // Enter, Escape or Ctrl+C ('C') pressed in this window or one of its children, taken before
+  // the dialog manager sees it; true when handled. As in a dialog, Enter presses the push button
+  // with the focus, else the default button, and Escape the cancel button.
+  bool OnDialogKey(WPARAM key);
 
  protected:
-  // The push button child with the keyboard focus, or nullptr.
-  HWND FocusedPushButton() const;
+  // The dialog's buttons by control id, 0 for none.
+  virtual int DefaultButtonId() const { return 0; }
+  virtual int CancelButtonId() const { return 0; }
+  // A button child was clicked, by the pointer or by a key.
+  virtual void ButtonClicked(int id) = 0;
+  // False for a window that takes Enter and Escape as key messages of its own.
+  virtual bool TakesDialogKeys() const { return true; }
+  // Ctrl+C; true when the window copied something.
+  virtual bool CopyToClipboard() { return false; }
+
   // Creates the window; throws kinloom::Error when it fails.
   void Create(const WindowCreation& creation);
   // Destroys the window now; its last messages no longer reach this object.
   void DestroyNow();
 
-  // Keeps the keyboard focus across activations as dialogs do, and moves it as the dialog
-  // manager asks (Tab, arrow keys); everything else goes to the default procedure.
+  // The dialog behaviour every window of ours shares: keeps the keyboard focus across
+  // activations, moves it as the dialog manager asks (Tab, arrow keys), names the default button
+  // and hands button clicks on; everything else goes to the default procedure.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // An exception escaped HandleMessage; it must not unwind into user32.
-  virtual void OnUncaughtError(const std::string& text) = 0;
+  // Reports an error that escaped HandleMessage, which must not unwind into user32: a window
+  // reports through the window that owns it, the last one to the default error report box.
+  virtual void ReportError(const std::string& text);
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -69,8 +80,12 @@ class WindowBase {
   void PassActivation();
   void ShowDefaultFrame(HWND focus);
   HWND InitialFocus() const;
+  HWND DefaultButton() const;
+  // The push button child with the keyboard focus, or nullptr.
+  HWND FocusedPushButton() const;
 
   HWND hwnd_ = nullptr;
+  std::string title_;
   HWND savedFocus_ = nullptr;
 };
 

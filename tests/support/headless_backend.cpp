@@ -287,6 +287,13 @@ void HeadlessBackend::DoubleClick(Window& window, Point p) {
   Release(window, p);
 }
 
+void HeadlessBackend::PressKey(Window& window, Key key) {
+  const int id = key == Key::kEnter    ? window.DefaultButtonId()
+                 : key == Key::kEscape ? window.CancelButtonId()
+                                       : 0;
+  if (id != 0) window.ButtonCommand(id);
+}
+
 void HeadlessBackend::ToggleCheckBox(Window& window, int id) {
   Control* control = window.ControlById(id);
   if (!control || control->Kind() != ControlKind::kCheckBox) {

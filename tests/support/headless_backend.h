@@ -121,7 +121,8 @@ class HeadlessBackend : public Backend {
   // hears of it, as the native button takes the rest.
   void PressNativeButton(Point screen) { ReportPress(screen, kPressPauseMs); }
   // Keyboard and standard controls.
-  void PressKey(Window& window, Key key) { window.KeyPress(key); }
+  // Enter or Escape in a dialog: the button the window names for it, as the dialog manager asks.
+  void PressKey(Window& window, Key key);
   void PressButton(Window& window, int id) { window.ButtonCommand(id); }
   void ToggleCheckBox(Window& window, int id);
   void CloseBox(Window& window) { window.Close(); }
