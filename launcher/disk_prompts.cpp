@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "launcher/global.h"
+#include "launcher/suite_disks.h"
 
 namespace kinloom::Global {
 namespace {
@@ -52,6 +53,10 @@ bool RunFromDisk(DiskProgram program, const std::string& markerFile, const std::
   return ShellOpenOk(CdPath + relative, "", folder);
 }
 
+bool RunFromDisk(DiskProgram program, const SuiteDisk& disk) {
+  return RunFromDisk(program, disk.markerFile, disk.installerFolder, disk.label);
+}
+
 void LaunchWithDisk(const std::string& folder, const std::string& exeName,
                     const std::string& displayName, const std::string& markerFile,
                     const std::string& diskLabel) {
@@ -62,8 +67,8 @@ void LaunchWithDisk(const std::string& folder, const std::string& exeName,
 
 void StartTutorial() {
   const char kTutorial[] = "Tutor7s.exe";
-  if (StartIfFound(ProgramDir + kTutorial) || StartIfFound(CurrentFolder() + kTutorial)) return;
-  RunFromDisk(DiskProgram::kTutorial, "kin.id", "", "1");
+  StartFirstFound({{ProgramDir + kTutorial}, {CurrentFolder() + kTutorial}},
+                  [] { RunFromDisk(DiskProgram::kTutorial, kTutorialDisk); });
 }
 
 }  // namespace kinloom::Global

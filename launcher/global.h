@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/message_box.h"
 #include "platform/system_port.h"
@@ -38,17 +39,25 @@ std::string CurrentFolder();
 // Throws kinloom::Error naming the folder when it cannot be made current.
 void ChangeCurrentFolder(const std::string& path);
 
-// The shell answers 32 or below for its errors.
-inline constexpr std::uintptr_t kLastShellError = 32;
+// The highest code the shell answers for a failure; any higher code means success.
+inline constexpr std::uintptr_t kHighestShellError = 32;
 
 std::uintptr_t ShellOpen(const std::string& file, const std::string& parameters,
                          const std::string& folder);
 bool ShellOpenOk(const std::string& file, const std::string& parameters, const std::string& folder);
 
-// Hands the file at `path` to the shell when it exists, and says whether it did; a program the
-// shell refuses is not reported. The shell gets the full path as it is before `beforeStart`
-// runs, so a change of the current folder there still starts the file that was found.
-bool StartIfFound(const std::string& path, const std::function<void()>& beforeStart = {});
+// One place a program may be started from.
+struct StartCandidate {
+  std::string path;
+  // Runs once the file is found, just before the shell gets it by its full path as it was
+  // found, so that a change of the current folder here still starts that file.
+  std::function<void()> beforeStart = {};
+};
+
+// Looks for each candidate in turn and hands the first that exists to the shell; runs
+// `onMissing` when none does. A program that the shell refuses is not reported.
+void StartFirstFound(const std::vector<StartCandidate>& candidates,
+                     const std::function<void()>& onMissing);
 // The error box for a program that is in none of the folders it may be started from.
 void ReportMissingProgram(const std::string& displayName);
 

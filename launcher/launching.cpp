@@ -10,15 +10,21 @@ std::uintptr_t ShellOpen(const std::string& file, const std::string& parameters,
 
 bool ShellOpenOk(const std::string& file, const std::string& parameters,
                  const std::string& folder) {
-  return ShellOpen(file, parameters, folder) > kLastShellError;
+  return ShellOpen(file, parameters, folder) > kHighestShellError;
 }
 
-bool StartIfFound(const std::string& path, const std::function<void()>& beforeStart) {
-  if (!System().FileExists(path)) return false;
-  const std::string found = System().FullPath(path);
-  if (beforeStart) beforeStart();
-  ShellOpenOk(found, "", "");
-  return true;
+void StartFirstFound(const std::vector<StartCandidate>& candidates,
+                     const std::function<void()>& onMissing) {
+  for (const StartCandidate& candidate : candidates) {
+    if (!System().FileExists(candidate.path)) continue;
+    const std::function<void()>& beforeStart = candidate.beforeStart;
+    // Named in full first: a change of the current folder would leave a relative path behind.
+    const std::string found = beforeStart ? System().FullPath(candidate.path) : candidate.path;
+    if (beforeStart) beforeStart();
+    ShellOpenOk(found, "", "");
+    return;
+  }
+  onMissing();
 }
 
 void ReportMissingProgram(const std::string& displayName) {
@@ -30,8 +36,8 @@ void ReportMissingProgram(const std::string& displayName) {
 void LaunchInstalled(const std::string& folder, const std::string& exeName,
                      const std::string& displayName) {
   const std::string installed = AddTrailingBackslash(folder.empty() ? CurrentFolder() : folder);
-  if (StartIfFound(installed + exeName) || StartIfFound(CurrentFolder() + exeName)) return;
-  ReportMissingProgram(displayName);
+  StartFirstFound({{installed + exeName}, {CurrentFolder() + exeName}},
+                  [&] { ReportMissingProgram(displayName); });
 }
 
 void ReportNoHtmlAssociation(const std::string& url) {

@@ -2,6 +2,7 @@
 #include "screens/family_screen.h"
 
 #include <string>
+#include <vector>
 
 #include "launcher/global.h"
 #include "platform/message_box.h"
@@ -30,11 +31,8 @@ const HotspotRow<F> kHotspots[] = {
 // clang-format on
 
 const InstallOffer kFrameletInstall = {"Framelet is not installed. Install now?",
-                                       kMbYes | kMbNo | kMbCancel,
-                                       Global::DiskProgram::kSetup,
-                                       "flet.id",
-                                       "flete",
-                                       "2 (Framelet)"};
+                                       kMbYes | kMbNo | kMbCancel, Global::DiskProgram::kSetup,
+                                       Global::kFrameletDisk};
 
 }  // namespace
 
@@ -51,12 +49,13 @@ void TfrmFamily::FormCreate() {
 void TfrmFamily::btnFLClick() {
   // Read at every click, so an install made while the menu runs is seen at once.
   const std::string folder = Global::ReadSetting("FLDIR", Global::kNotAvailable);
-  const std::string program = Global::AddTrailingBackslash(folder) + "framelet.exe";
-  if (folder != Global::kNotAvailable && Global::System().FileExists(program)) {
-    Global::ShellOpenOk(program, "", "");
-    return;
+  std::vector<Global::StartCandidate> installed;
+  if (folder != Global::kNotAvailable) {
+    installed.push_back({Global::AddTrailingBackslash(folder) + "framelet.exe"});
   }
-  if (OfferInstall(kFrameletInstall)) EndModal(kQuitResult);
+  Global::StartFirstFound(installed, [this] {
+    if (OfferInstall(kFrameletInstall)) SetModalResult(kQuitResult);
+  });
 }
 
 void TfrmFamily::btnBrindleHomeClick() {
@@ -72,11 +71,11 @@ void TfrmFamily::btnNamesClick() {
 }
 
 void TfrmFamily::btnQuitClick() {
-  EndModal(kQuitResult);
+  SetModalResult(kQuitResult);
 }
 
 void TfrmFamily::btnToMainClick() {
-  EndModal(kBackToMainResult);
+  SetModalResult(kBackToMainResult);
 }
 
 }  // namespace kinloom

@@ -64,8 +64,8 @@ void HotspotMenuScreen::SetUpScreen(std::vector<HotspotLayout> layout,
     strip.name = row.strip;
     Add(strip);
     PrepareHotspot(*hotspots_[row.tag], strip, {row.stripWidth, row.stripHeight});
+    ArtForTag[row.tag] = &strip;
   }
-  for (const HotspotLayout& row : layout_) ArtForTag[row.tag] = strips_[row.tag].get();
   readingOrder_ = ReadingOrder(layout_);
   for (const HotspotLayout& row : layout_) {
     if (std::string(row.hotspot) == "btnToMain") escapeTag_ = row.tag;

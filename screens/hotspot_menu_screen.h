@@ -22,7 +22,6 @@ class HotspotMenuScreen : public Window, private ChoiceList {
   static constexpr int kClientWidth = 632;
   static constexpr std::uint16_t kFrameCount = 3;  // normal, hovered, pressed
 
-  // Sets the hotspot's position.
   void PlaceHotspot(Picture& hotspot, std::uint16_t left, std::uint16_t top);
   // Sizes the hotspot to one of the `frames` frames of a strip of `stripSize`, files the frame
   // size under the hotspot's tag and hides the strip. A count of 0 does nothing.
@@ -71,9 +70,6 @@ class HotspotMenuScreen : public Window, private ChoiceList {
     SetUpScreen(std::move(layout), std::move(clicks));
   }
 
-  // Ends the modal run of a sub-screen.
-  void EndModal(int result) { SetModalResult(result); }
-
  private:
   void SetUpScreen(std::vector<HotspotLayout> layout, std::vector<std::function<void()>> clicks);
   void WireHotspot(Picture& hotspot, std::function<void()> click);
@@ -108,9 +104,9 @@ class HotspotMenuScreen : public Window, private ChoiceList {
   std::vector<std::unique_ptr<Picture>> strips_;    // by tag; entry 0 unused
   std::vector<std::int32_t> readingOrder_;
   std::int32_t escapeTag_ = 0;  // btnToMain, run by Escape; 0 on the main menu
-  // The hotspot a held Enter or Space shows pressed, and that key.
   // The highlight was last moved by a key: a pointer at rest does not take it.
   bool keyHighlight_ = false;
+  // The hotspot a held Enter or Space shows pressed, and that key.
   std::int32_t keyPressedTag_ = 0;
   Key pressingKey_ = Key::kEnter;
   // The screen whose key click is running, if any: a screen it shows is opened from the keyboard.

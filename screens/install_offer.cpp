@@ -9,7 +9,7 @@ bool OfferInstall(const InstallOffer& offer) {
   if (Global::ShowMessageBox(offer.question, kMsgConfirmation, offer.buttons, 0) != kResultYes) {
     return false;
   }
-  return Global::RunFromDisk(offer.installer, offer.markerFile, offer.subFolder, offer.diskLabel);
+  return Global::RunFromDisk(offer.installer, offer.disk);
 }
 
 }  // namespace kinloom

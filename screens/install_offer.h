@@ -1,7 +1,7 @@
 // Offering to install a missing program from the suite's disks.
 #pragma once
 
-#include "launcher/global.h"
+#include "launcher/suite_disks.h"
 
 namespace kinloom {
 
@@ -9,9 +9,7 @@ struct InstallOffer {
   const char* question;  // shown as a confirmation box with `buttons`
   int buttons;
   Global::DiskProgram installer;
-  const char* markerFile;
-  const char* subFolder;  // of the disk, may be empty
-  const char* diskLabel;
+  const Global::SuiteDisk& disk;
 };
 
 // Asks the offer's question and, on Yes, runs its installer from the disk. True when the

@@ -59,11 +59,11 @@ void tfrmInternet::btnTalkClick() {
 }
 
 void tfrmInternet::btnToMainClick() {
-  EndModal(kBackToMainResult);
+  SetModalResult(kBackToMainResult);
 }
 
 void tfrmInternet::btnQuitClick() {
-  EndModal(kQuitResult);
+  SetModalResult(kQuitResult);
 }
 
 }  // namespace kinloom

@@ -29,24 +29,17 @@ void MakeChartsFolderCurrent(const std::string& folder) {
 
 void StartTreeProgram() {
   const std::string installed = Global::ProgramDir;
-  if (Global::StartIfFound(installed + kTreeProgram, [&] { MakeFolderCurrent(installed); })) {
-    return;
-  }
-  if (Global::StartIfFound(Global::CurrentFolder() + kTreeProgram)) return;
-  Global::ReportMissingProgram("Arbora");
+  Global::StartFirstFound({{installed + kTreeProgram, [&] { MakeFolderCurrent(installed); }},
+                           {Global::CurrentFolder() + kTreeProgram}},
+                          [] { Global::ReportMissingProgram("Arbora"); });
 }
 
 void StartChartProgram() {
   const std::string installed = Global::ProgramDir;
-  if (Global::StartIfFound(installed + kChartProgram,
-                           [&] { MakeChartsFolderCurrent(installed); })) {
-    return;
-  }
   const std::string current = Global::CurrentFolder();
-  if (Global::StartIfFound(current + kChartProgram, [&] { MakeChartsFolderCurrent(current); })) {
-    return;
-  }
-  Global::ReportMissingProgram("Plotwise");
+  Global::StartFirstFound({{installed + kChartProgram, [&] { MakeChartsFolderCurrent(installed); }},
+                           {current + kChartProgram, [&] { MakeChartsFolderCurrent(current); }}},
+                          [] { Global::ReportMissingProgram("Plotwise"); });
 }
 
 void StartTutorialOnRichDisplay() {

@@ -1,16 +1,26 @@
 // A record collection read with a partner's viewer: started with its disk, or the viewer installed.
 #include "screens/record_collection.h"
 
-#include "launcher/global.h"
+#include "platform/message_box.h"
 
 namespace kinloom {
 
+const PartnerViewer kCensusViewer = {&Global::CensusViewerDir, "tyviewer.exe",
+                                     "Census Record Viewer is not installed. Install now?",
+                                     Global::DiskProgram::kSetup};
+const PartnerViewer kArchivesViewer = {&Global::ArchivesDir, "parcelry.exe",
+                                       "Archive Record Viewer is not installed. Install now?",
+                                       Global::DiskProgram::kInstall};
+
 bool OpenRecordCollection(const RecordCollection& collection) {
+  const PartnerViewer& viewer = collection.viewer;
   // Exactly "na": the viewer's registry entry could not be read, so it is not installed.
-  const std::string& folder = *collection.viewerDir;
-  if (folder == Global::kNotAvailable) return OfferInstall(collection.install);
-  Global::LaunchWithDisk(folder, collection.viewerExe, collection.displayName,
-                         collection.markerFile, collection.diskLabel);
+  if (*viewer.installDir == Global::kNotAvailable) {
+    return OfferInstall({viewer.installQuestion, kMbYes | kMbNo | kMbCancel, viewer.installer,
+                         collection.installDisk});
+  }
+  Global::LaunchWithDisk(*viewer.installDir, viewer.exeName, collection.displayName,
+                         collection.disk.markerFile, collection.disk.label);
   return false;
 }
 

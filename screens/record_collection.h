@@ -7,13 +7,21 @@
 
 namespace kinloom {
 
+// A partner's viewer program, and how the menu offers to install it.
+struct PartnerViewer {
+  const std::string* installDir;  // the viewer's install folder, or "na" when it is not installed
+  const char* exeName;
+  const char* installQuestion;
+  Global::DiskProgram installer;
+};
+
+extern const PartnerViewer kCensusViewer, kArchivesViewer;
+
 struct RecordCollection {
-  const std::string* viewerDir;  // the viewer's install folder, or "na" when it is not installed
-  const char* viewerExe;
+  const PartnerViewer& viewer;
   const char* displayName;
-  const char* markerFile;
-  const char* diskLabel;
-  InstallOffer install;
+  const Global::SuiteDisk& disk;         // asked for before the viewer starts
+  const Global::SuiteDisk& installDisk;  // holds the viewer's installer
 };
 
 // Starts the collection's viewer once its disk is in, or offers to install the viewer. True when

@@ -2,7 +2,7 @@
 #include "screens/research_screen.h"
 
 #include "launcher/global.h"
-#include "platform/message_box.h"
+#include "launcher/suite_disks.h"
 #include "screens/record_collection.h"
 
 namespace kinloom {
@@ -28,15 +28,8 @@ const HotspotRow<R> kHotspots[] = {
 };
 // clang-format on
 
-const RecordCollection kImmigrantShips = {
-    &Global::ArchivesDir,
-    "parcelry.exe",
-    "Immigrant Ships and Catalog",
-    "TY_Ship.id",
-    "19 (Immigrant Ships and Catalog)",
-    {"Archive Record Viewer is not installed. Install now?", kMbYes | kMbNo | kMbCancel,
-     Global::DiskProgram::kInstall, "TY_Ship.id", "", "19 (Immigrant Ships and Catalog)"},
-};
+const RecordCollection kImmigrantShips = {kArchivesViewer, "Immigrant Ships and Catalog",
+                                          Global::kShipsDisk, Global::kShipsDisk};
 
 }  // namespace
 
@@ -63,8 +56,8 @@ void TfrmResearch::btnSSIClick() {
 }
 
 void TfrmResearch::btnEllisClick() {
-  const std::string page = Global::CdPath + "Ellis\\index.htm";
-  if (!Global::WaitForDiskFile(page, "20 (Ellis Island)")) return;
+  const std::string page = Global::CdPath + Global::kEllisDisk.markerFile;
+  if (!Global::WaitForDiskFile(page, Global::kEllisDisk.label)) return;
   // Opened in their own folder on the disk, where their relative links and pictures resolve.
   if (!Global::ShellOpenOk(page, "", Global::CdPath + "Ellis\\")) {
     Global::ReportNoHtmlAssociation(page);
@@ -72,15 +65,15 @@ void TfrmResearch::btnEllisClick() {
 }
 
 void TfrmResearch::btnShipsClick() {
-  if (OpenRecordCollection(kImmigrantShips)) EndModal(kQuitResult);
+  if (OpenRecordCollection(kImmigrantShips)) SetModalResult(kQuitResult);
 }
 
 void TfrmResearch::btnToMainClick() {
-  EndModal(kBackToMainResult);
+  SetModalResult(kBackToMainResult);
 }
 
 void TfrmResearch::btnQuitClick() {
-  EndModal(kQuitResult);
+  SetModalResult(kQuitResult);
 }
 
 }  // namespace kinloom

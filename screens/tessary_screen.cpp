@@ -4,6 +4,7 @@
 #include <string>
 
 #include "launcher/global.h"
+#include "launcher/suite_disks.h"
 #include "platform/message_box.h"
 #include "screens/record_collection.h"
 #include "screens/web_page.h"
@@ -31,46 +32,15 @@ const HotspotRow<T> kHotspots[] = {
 };
 // clang-format on
 
-constexpr int kYesNoCancel = kMbYes | kMbNo | kMbCancel;
-constexpr char kArchiveQuestion[] = "Archive Record Viewer is not installed. Install now?";
-
-const RecordCollection kCensus = {
-    &Global::CensusViewerDir,
-    "tyviewer.exe",
-    "Census Records",
-    "TYIIF.DAT",
-    "13 (New York), 14 (Philadephia), or 15  (Charleston) Census Records CD",
-    {"Census Record Viewer is not installed. Install now?", kYesNoCancel,
-     Global::DiskProgram::kSetup, "TYIIF.DAT", "", "13, 14, or 15 Census Records"},
-};
-
-const RecordCollection kMarriage = {
-    &Global::ArchivesDir,
-    "parcelry.exe",
-    "Marriage Records",
-    "PY_Marr.id",
-    "17 (Marriage Records)",
-    {kArchiveQuestion, kYesNoCancel, Global::DiskProgram::kInstall, "PY_Marr.id", "",
-     "17 (Marriage Records)"},
-};
-
-const RecordCollection kLand = {
-    &Global::ArchivesDir,
-    "parcelry.exe",
-    "Land Ownership Records",
-    "PY_Land.id",
-    "18 (Land Ownership Records)",
-    {kArchiveQuestion, kYesNoCancel, Global::DiskProgram::kInstall, "PY_Land.id", "",
-     "18 (Land Ownership Records)"},
-};
+// clang-format off
+const RecordCollection kCensus   = {kCensusViewer,   "Census Records",         Global::kCensusDisk,   Global::kCensusSetupDisk};
+const RecordCollection kMarriage = {kArchivesViewer, "Marriage Records",       Global::kMarriageDisk, Global::kMarriageDisk};
+const RecordCollection kLand     = {kArchivesViewer, "Land Ownership Records", Global::kLandDisk,     Global::kLandDisk};
+// clang-format on
 
 const InstallOffer kReaderInstall = {
-    "Viewing the Catalog requires the Adobe Acrobat Reader.  Install now?",
-    kMbYes | kMbNo,
-    Global::DiskProgram::kReaderSetup,
-    "TY_Cat.id",
-    "Adobe",
-    "19 (Immigrant Ships and Catalog)"};
+    "Viewing the Catalog requires the Adobe Acrobat Reader.  Install now?", kMbYes | kMbNo,
+    Global::DiskProgram::kReaderSetup, Global::kCatalogDisk};
 
 // The shell's code for a file it could not find. On the catalogue it comes back while the
 // reader's licence window is still open, so that window is brought forward instead.
@@ -85,22 +55,22 @@ void TfrmTY::FormCreate() {
 }
 
 void TfrmTY::btnCensusClick() {
-  if (OpenRecordCollection(kCensus)) EndModal(kQuitResult);
+  if (OpenRecordCollection(kCensus)) SetModalResult(kQuitResult);
 }
 
 void TfrmTY::btnMarriageClick() {
-  if (OpenRecordCollection(kMarriage)) EndModal(kQuitResult);
+  if (OpenRecordCollection(kMarriage)) SetModalResult(kQuitResult);
 }
 
 void TfrmTY::btnLandClick() {
-  if (OpenRecordCollection(kLand)) EndModal(kQuitResult);
+  if (OpenRecordCollection(kLand)) SetModalResult(kQuitResult);
 }
 
 void TfrmTY::btnCatalogClick() {
   const std::string document = Global::CatalogDir + "catalog.pdf";
-  if (!Global::WaitForDiskFile(document, "19 (Immigrant Ships and Catalog)")) return;
+  if (!Global::WaitForDiskFile(document, Global::kCatalogDisk.label)) return;
   const std::uintptr_t code = Global::ShellOpen(document, "", Global::CatalogDir);
-  if (code > Global::kLastShellError) return;
+  if (code > Global::kHighestShellError) return;
   if (code == kShellFileNotFound) {
     Global::System().BringWindowToForeground("Software License Agreement");
     return;
@@ -118,11 +88,11 @@ void TfrmTY::btnBulletinClick() {
 }
 
 void TfrmTY::btnToMainClick() {
-  EndModal(kBackToMainResult);
+  SetModalResult(kBackToMainResult);
 }
 
 void TfrmTY::btnQuitClick() {
-  EndModal(kQuitResult);
+  SetModalResult(kQuitResult);
 }
 
 }  // namespace kinloom

@@ -33,50 +33,45 @@ TfrmWelcome::TfrmWelcome() {
   clientHeight = 183;
   fontName = "MS Sans Serif";
   fontPointSize = 8;
+  AddControls();
 
-  btnOK.name = "btnOK";
-  btnOK.SetBounds(384, 8, 75, 25);
   btnOK.caption = "OK";
-  btnOK.id = kResultOk;
   btnOK.isDefault = true;
   btnOK.tabOrder = 0;
   btnOK.OnClick = [this] { btnOKClick(); };
-
-  chkReminder.name = "chkReminder";
-  chkReminder.SetBounds(9, 160, 392, 17);
-  chkReminder.caption = "Do not show this reminder again";
-  chkReminder.id = kReminderId;
-  chkReminder.tabOrder = 2;
-
-  bvlFrame.name = "bvlFrame";
-  bvlFrame.SetBounds(4, 7, 144, 108);
-  bvlFrame.id = kFrameId;
-
-  artTutorial.name = "artTutorial";
-  artTutorial.SetBounds(6, 9, 139, 103);
-  artTutorial.id = kPictureId;
-
-  lblWelcome.name = "lblWelcome";
-  lblWelcome.SetBounds(159, 8, 218, 145);
-  lblWelcome.wordWrap = true;
-  lblWelcome.id = kWelcomeId;
-
-  btnCancel.name = "btnCancel";
-  btnCancel.SetBounds(384, 37, 75, 25);
   btnCancel.caption = "Cancel";
-  btnCancel.id = kResultCancel;
   btnCancel.isCancel = true;
   btnCancel.tabOrder = 1;
   btnCancel.OnClick = [this] { btnCancelClick(); };
-
-  lblQuestion.name = "lblQuestion";
-  lblQuestion.SetBounds(158, 123, 3, 16);
+  chkReminder.caption = "Do not show this reminder again";
+  chkReminder.tabOrder = 2;
+  lblWelcome.wordWrap = true;
   lblQuestion.autoSize = true;
-  lblQuestion.id = kQuestionId;
+}
 
-  for (Control* control : std::initializer_list<Control*>{
-           &btnOK, &chkReminder, &bvlFrame, &artTutorial, &lblWelcome, &btnCancel, &lblQuestion}) {
-    Add(*control);
+// Added in their stacking order; the tab order is the buttons' and the check box's own.
+void TfrmWelcome::AddControls() {
+  const struct {
+    Control& control;
+    const char* name;
+    int left, top, width, height;
+    int id;
+  } rows[] = {
+      // clang-format off
+      {btnOK,       "btnOK",       384,   8,  75,  25, kResultOk},
+      {chkReminder, "chkReminder",   9, 160, 392,  17, kReminderId},
+      {bvlFrame,    "bvlFrame",      4,   7, 144, 108, kFrameId},
+      {artTutorial, "artTutorial",   6,   9, 139, 103, kPictureId},
+      {lblWelcome,  "lblWelcome",  159,   8, 218, 145, kWelcomeId},
+      {btnCancel,   "btnCancel",   384,  37,  75,  25, kResultCancel},
+      {lblQuestion, "lblQuestion", 158, 123,   3,  16, kQuestionId},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    row.control.name = row.name;
+    row.control.SetBounds(row.left, row.top, row.width, row.height);
+    row.control.id = row.id;
+    Add(row.control);
   }
 }
 

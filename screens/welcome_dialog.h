@@ -12,7 +12,6 @@ constexpr int kStartTutorialResult = 1;
 class TfrmWelcome : public Window {
  public:
   TfrmWelcome();
-  // Sets the welcome text.
   void FormCreate() override;
   // Decodes the picture: most starts never show the dialog.
   void FormFirstShow() override;
@@ -27,6 +26,9 @@ class TfrmWelcome : public Window {
   Label lblWelcome;
   PushButton btnCancel;
   Label lblQuestion;
+
+ private:
+  void AddControls();
 };
 
 extern TfrmWelcome* frmWelcome;
