@@ -7,9 +7,9 @@
 #include <string>
 
 #include "platform/toolkit/application.h"
-#include "platform/win32/error_report.h"
 #include "platform/win32/system_win32.h"
 #include "platform/win32/win32_backend.h"
+#include "platform/win32/window_base.h"
 #include "screens/startup.h"
 
 namespace {

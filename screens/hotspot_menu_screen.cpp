@@ -197,7 +197,7 @@ void HotspotMenuScreen::FormKeyDown(Key key, bool shift, bool repeat) {
                 FrameHeight[HoveredTag]);
       return;
     case Key::kEscape:
-      if (!repeat && escapeTag_ != 0) Click(escapeTag_);
+      if (!repeat && escapeTag_ != 0) Click(HotspotByTag(escapeTag_));
       return;
   }
 }
@@ -209,7 +209,7 @@ void HotspotMenuScreen::FormKeyUp(Key key) {
   keyPressedTag_ = 0;
   HotspotMenuScreen* const outer = keyClickingScreen_;
   keyClickingScreen_ = this;
-  Click(t);
+  Click(HotspotByTag(t));
   keyClickingScreen_ = outer;
   ShowFrame(HotspotByTag(t), *ArtForTag[t], kNormalFrame, FrameWidth[t], FrameHeight[t]);
 }
@@ -249,17 +249,6 @@ void HotspotMenuScreen::HighlightByKey(std::int32_t tag) {
   keyHighlight_ = true;
 }
 
-void HotspotMenuScreen::Click(std::int32_t tag) {
-  Picture& hotspot = HotspotByTag(tag);
-  if (!hotspot.OnClick) return;
-  // Behind a barrier of its own, as a pointer click is, so the frame is restored after a failure.
-  if (App()) {
-    App()->Guard([&] { hotspot.OnClick(hotspot); });
-  } else {
-    hotspot.OnClick(hotspot);
-  }
-}
-
 int HotspotMenuScreen::ReadingPosition(std::int32_t tag) const {
   for (std::size_t i = 0; i < readingOrder_.size(); ++i) {
     if (readingOrder_[i] == tag) return static_cast<int>(i);
@@ -287,7 +276,7 @@ void HotspotMenuScreen::ClickChoice(int index) {
   const std::int32_t t = readingOrder_.at(index);
   Picture& hotspot = HotspotByTag(t);
   ShowFrame(hotspot, *ArtForTag[t], kPressedFrame, FrameWidth[t], FrameHeight[t]);
-  Click(t);
+  Click(hotspot);
   ShowFrame(hotspot, *ArtForTag[t], kNormalFrame, FrameWidth[t], FrameHeight[t]);
 }
 

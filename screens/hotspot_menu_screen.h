@@ -93,7 +93,6 @@ class HotspotMenuScreen : public Window, private ChoiceList {
   int ReadingPosition(std::int32_t tag) const;  // -1 for none
   void HighlightByKey(std::int32_t tag);
   void MoveHighlight(int step);
-  void Click(std::int32_t tag);
   // A sub-screen opened by a key click starts with its first hotspot highlighted.
   void ShownByKeyClick();
 

@@ -54,7 +54,6 @@ class Application : public MessageBoxPort {
   bool HoldCloseWhileModal();
   Bitmap LoadArt(const std::string& name) { return backend_.LoadArt(name); }
   Size ScreenSize() const { return backend_.ScreenSize(); }
-  Backend& GetBackend() const { return backend_; }
 
   // The exception barrier every handler and backend callback goes through: an escaping error
   // is shown by the default error report, and the program carries on.

@@ -69,27 +69,33 @@ class Picture : public Control {
   Bitmap image_;
 };
 
-class PushButton : public Control {
+// A standard control that takes the keyboard focus: a push button or a check box.
+class ButtonControl : public Control {
  public:
-  PushButton() : Control(ControlKind::kPushButton) {}
+  std::string caption;  // '&' marks the accelerator
+  int tabOrder = 0;
 
-  std::string caption;     // '&' marks the accelerator
+ protected:
+  using Control::Control;
+};
+
+class PushButton : public ButtonControl {
+ public:
+  PushButton() : ButtonControl(ControlKind::kPushButton) {}
+
   bool isDefault = false;  // pressed by Enter
   bool isCancel = false;   // pressed by Escape
-  int tabOrder = 0;
   std::function<void()> OnClick;
 };
 
-class CheckBox : public Control {
+class CheckBox : public ButtonControl {
  public:
-  CheckBox() : Control(ControlKind::kCheckBox) {}
+  CheckBox() : ButtonControl(ControlKind::kCheckBox) {}
 
   // Sets the state and pushes it to the native control.
   void SetChecked(bool state);
 
-  std::string caption;
   bool checked = false;
-  int tabOrder = 0;
 };
 
 class Label : public Control {

@@ -88,9 +88,13 @@ void Window::MouseUp(Point p, MouseButton button) {
     holder_ = nullptr;
     clickCandidate_ = nullptr;
     if (native_) native_->ReleasePointer();
-    if (clicked && clicked->OnClick) RunHandler([&] { clicked->OnClick(*clicked); });
+    if (clicked) Click(*clicked);
   }
   if (target && target->OnMouseUp) RunHandler([&] { target->OnMouseUp(*target, button); });
+}
+
+void Window::Click(Picture& picture) {
+  if (picture.OnClick) RunHandler([&] { picture.OnClick(picture); });
 }
 
 void Window::CaptureLost() {

@@ -90,6 +90,8 @@ class Window {
   Picture* PointerHolder() const { return holder_; }
   // Whether the pointer really moved for the move event being handled.
   bool PointerMoved() const { return pointerMoved_; }
+  // Runs the picture's OnClick, if any, behind the application's barrier.
+  void Click(Picture& picture);
 
   // A push button was pressed (by pointer, Enter or Escape): runs the OnClick of the push button
   // with this id; ids of no push button do nothing.

@@ -99,6 +99,12 @@ long ChoicesAccessible::ChildAt(POINT screen) const {
   return CHILDID_SELF;
 }
 
+HRESULT ChoicesAccessible::NamedChild(const VARIANT& child, long& id) const {
+  if (!model_) return RPC_E_DISCONNECTED;
+  id = ChildId(child);
+  return id < 0 ? E_INVALIDARG : S_OK;
+}
+
 HRESULT ChoicesAccessible::get_accParent(IDispatch** parent) {
   if (!parent) return E_POINTER;
   *parent = nullptr;
@@ -125,9 +131,8 @@ HRESULT ChoicesAccessible::get_accChild(VARIANT child, IDispatch** object) {
 HRESULT ChoicesAccessible::get_accName(VARIANT child, BSTR* name) {
   if (!name) return E_POINTER;
   *name = nullptr;
-  if (!model_) return RPC_E_DISCONNECTED;
-  const long id = ChildId(child);
-  if (id < 0) return E_INVALIDARG;
+  long id = 0;
+  if (const HRESULT named = NamedChild(child, id); FAILED(named)) return named;
   return ToBstr(id == CHILDID_SELF ? model_->title : model_->choices->ChoiceName(id - 1), name);
 }
 
@@ -143,18 +148,16 @@ HRESULT ChoicesAccessible::get_accDescription(VARIANT, BSTR* text) {
 
 HRESULT ChoicesAccessible::get_accRole(VARIANT child, VARIANT* role) {
   if (!role) return E_POINTER;
-  if (!model_) return RPC_E_DISCONNECTED;
-  const long id = ChildId(child);
-  if (id < 0) return E_INVALIDARG;
+  long id = 0;
+  if (const HRESULT named = NamedChild(child, id); FAILED(named)) return named;
   SetLong(role, id == CHILDID_SELF ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_PUSHBUTTON);
   return S_OK;
 }
 
 HRESULT ChoicesAccessible::get_accState(VARIANT child, VARIANT* state) {
   if (!state) return E_POINTER;
-  if (!model_) return RPC_E_DISCONNECTED;
-  const long id = ChildId(child);
-  if (id < 0) return E_INVALIDARG;
+  long id = 0;
+  if (const HRESULT named = NamedChild(child, id); FAILED(named)) return named;
   long flags = STATE_SYSTEM_FOCUSABLE;
   if (id == CHILDID_SELF) {
     if (GetFocus() == window_) flags |= STATE_SYSTEM_FOCUSED;
@@ -204,9 +207,8 @@ HRESULT ChoicesAccessible::get_accSelection(VARIANT* children) {
 HRESULT ChoicesAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
   if (!action) return E_POINTER;
   *action = nullptr;
-  if (!model_) return RPC_E_DISCONNECTED;
-  const long id = ChildId(child);
-  if (id < 0) return E_INVALIDARG;
+  long id = 0;
+  if (const HRESULT named = NamedChild(child, id); FAILED(named)) return named;
   return id == CHILDID_SELF ? S_FALSE : ToBstr("Press", action);
 }
 
@@ -217,9 +219,8 @@ HRESULT ChoicesAccessible::accSelect(long, VARIANT) {
 HRESULT ChoicesAccessible::accLocation(long* left, long* top, long* width, long* height,
                                        VARIANT child) {
   if (!left || !top || !width || !height) return E_POINTER;
-  if (!model_) return RPC_E_DISCONNECTED;
-  const long id = ChildId(child);
-  if (id < 0) return E_INVALIDARG;
+  long id = 0;
+  if (const HRESULT named = NamedChild(child, id); FAILED(named)) return named;
   const RECT r = ScreenRect(id);
   *left = r.left;
   *top = r.top;
@@ -231,9 +232,8 @@ HRESULT ChoicesAccessible::accLocation(long* left, long* top, long* width, long*
 HRESULT ChoicesAccessible::accNavigate(long direction, VARIANT start, VARIANT* end) {
   if (!end) return E_POINTER;
   VariantInit(end);
-  if (!model_) return RPC_E_DISCONNECTED;
-  const long id = ChildId(start);
-  if (id < 0) return E_INVALIDARG;
+  long id = 0;
+  if (const HRESULT named = NamedChild(start, id); FAILED(named)) return named;
   long to = -1;
   if (id == CHILDID_SELF) {
     if (direction == NAVDIR_FIRSTCHILD) to = 1;
@@ -260,9 +260,8 @@ HRESULT ChoicesAccessible::accHitTest(long x, long y, VARIANT* child) {
 }
 
 HRESULT ChoicesAccessible::accDoDefaultAction(VARIANT child) {
-  if (!model_) return RPC_E_DISCONNECTED;
-  const long id = ChildId(child);
-  if (id < 0) return E_INVALIDARG;
+  long id = 0;
+  if (const HRESULT named = NamedChild(child, id); FAILED(named)) return named;
   if (id == CHILDID_SELF) return DISP_E_MEMBERNOTFOUND;
   return PostMessageA(window_, kRunChoiceMessage, static_cast<WPARAM>(id - 1), 0) ? S_OK : E_FAIL;
 }

@@ -58,6 +58,8 @@ class ChoicesAccessible final : public IAccessible {
   ~ChoicesAccessible() = default;
   // The child id a VARIANT names: CHILDID_SELF, 1 to N, or -1 when it names none.
   long ChildId(const VARIANT& child) const;
+  // The child a call names, while the object is connected: S_OK and `id`, or the error to return.
+  HRESULT NamedChild(const VARIANT& child, long& id) const;
   int Count() const { return model_->choices->ChoiceCount(); }
   RECT ScreenRect(long childId) const;
   // The choice under the pointer, as a child id, or CHILDID_SELF.

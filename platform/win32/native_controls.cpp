@@ -22,10 +22,12 @@ bool TakesFocus(const Control& control) {
 }
 
 int TabOrder(const Control& control) {
-  if (control.Kind() == ControlKind::kPushButton) {
-    return static_cast<const PushButton&>(control).tabOrder;
-  }
-  return static_cast<const CheckBox&>(control).tabOrder;
+  return static_cast<const ButtonControl&>(control).tabOrder;
+}
+
+DWORD ButtonStyle(const Control& control) {
+  if (control.Kind() == ControlKind::kCheckBox) return BS_AUTOCHECKBOX;
+  return static_cast<const PushButton&>(control).isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
 // The class, text and style of the control's child; no class for what the window paints itself.
@@ -37,17 +39,11 @@ ChildControl ChildFor(const Control& control) {
   child.name = control.name;
   child.style = control.visible ? WS_VISIBLE : 0;
   switch (control.Kind()) {
-    case ControlKind::kPushButton: {
-      const auto& button = static_cast<const PushButton&>(control);
-      child.className = L"BUTTON";
-      child.text = button.caption;
-      child.style |= WS_TABSTOP | (button.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-      break;
-    }
+    case ControlKind::kPushButton:
     case ControlKind::kCheckBox:
       child.className = L"BUTTON";
-      child.text = static_cast<const CheckBox&>(control).caption;
-      child.style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+      child.text = static_cast<const ButtonControl&>(control).caption;
+      child.style |= WS_TABSTOP | ButtonStyle(control);
       break;
     case ControlKind::kLabel: {
       const auto& label = static_cast<const Label&>(control);

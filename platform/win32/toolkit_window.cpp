@@ -33,26 +33,16 @@ COLORREF ToColorRef(std::uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-// The second press of a double click is a press like any other; the application decides what
-// it means.
-struct MouseButtonMessage {
-  UINT message;
+// Each button's press, the second press of a double click (a press like any other, which the
+// application tells apart) and its release.
+constexpr struct {
+  UINT press, secondPress, release;
   MouseButton button;
-  bool press;
+} kMouseButtons[] = {
+    {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, MouseButton::kLeft},
+    {WM_RBUTTONDOWN, WM_RBUTTONDBLCLK, WM_RBUTTONUP, MouseButton::kRight},
+    {WM_MBUTTONDOWN, WM_MBUTTONDBLCLK, WM_MBUTTONUP, MouseButton::kMiddle},
 };
-// clang-format off
-constexpr MouseButtonMessage kMouseButtonMessages[] = {
-  {WM_LBUTTONDOWN,   MouseButton::kLeft,   true},
-  {WM_LBUTTONDBLCLK, MouseButton::kLeft,   true},
-  {WM_LBUTTONUP,     MouseButton::kLeft,   false},
-  {WM_RBUTTONDOWN,   MouseButton::kRight,  true},
-  {WM_RBUTTONDBLCLK, MouseButton::kRight,  true},
-  {WM_RBUTTONUP,     MouseButton::kRight,  false},
-  {WM_MBUTTONDOWN,   MouseButton::kMiddle, true},
-  {WM_MBUTTONDBLCLK, MouseButton::kMiddle, true},
-  {WM_MBUTTONUP,     MouseButton::kMiddle, false},
-};
-// clang-format on
 
 Point PointFrom(LPARAM lParam) {
   // Signed: while the pointer is captured it may lie left of or above the client area.
@@ -238,14 +228,15 @@ bool ToolkitWindow::OnPointer(UINT message, LPARAM lParam) {
     if (reinterpret_cast<HWND>(lParam) != Handle()) model_.CaptureLost();
     return true;
   }
-  for (const MouseButtonMessage& row : kMouseButtonMessages) {
-    if (row.message != message) continue;
-    if (row.press) {
+  for (const auto& row : kMouseButtons) {
+    if (message == row.press || message == row.secondPress) {
       model_.MouseDown(PointFrom(lParam), row.button);
-    } else {
-      model_.MouseUp(PointFrom(lParam), row.button);
+      return true;
     }
-    return true;
+    if (message == row.release) {
+      model_.MouseUp(PointFrom(lParam), row.button);
+      return true;
+    }
   }
   return false;
 }

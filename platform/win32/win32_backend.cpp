@@ -7,11 +7,11 @@
 #include "platform/toolkit/dib.h"
 #include "platform/toolkit/window.h"
 #include "platform/win32/common_controls.h"
-#include "platform/win32/error_report.h"
 #include "platform/win32/message_box_window.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/toolkit_window.h"
 #include "platform/win32/win_api.h"
+#include "platform/win32/window_base.h"
 
 namespace kinloom {
 

@@ -1,5 +1,5 @@
 // A window procedure that hands each message to a C++ object, behind an exception barrier, and
-// what every window of ours does alike: wide titles, keyboard focus, placement.
+// what every window of ours does alike: wide titles, keyboard focus, placement, error reports.
 #include "platform/win32/window_base.h"
 
 #include <exception>
@@ -7,7 +7,6 @@
 #include "platform/error.h"
 #include "platform/toolkit/application.h"
 #include "platform/win32/display_text.h"
-#include "platform/win32/error_report.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/system_error_text.h"
 
@@ -162,6 +161,11 @@ void WindowBase::KeepFocus(WPARAM activation) {
 
 void WindowBase::PassActivation() {
   if (HWND blocking = ModalWindowOver(hwnd_)) SetForegroundWindow(blocking);
+}
+
+void ShowErrorReportBox(HWND owner, const std::string& caption, const std::string& text) {
+  MessageBoxW(owner, DisplayText(text).c_str(), DisplayText(caption).c_str(),
+              MB_ICONSTOP | MB_OK | MB_TASKMODAL);
 }
 
 bool IsPushButton(HWND hwnd) {

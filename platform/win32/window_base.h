@@ -1,5 +1,5 @@
 // A window procedure that hands each message to a C++ object, behind an exception barrier, and
-// what every window of ours does alike: wide titles, keyboard focus, placement.
+// what every window of ours does alike: wide titles, keyboard focus, placement, error reports.
 #pragma once
 
 #include <string>
@@ -25,6 +25,10 @@ RECT CentredOnScreen(const RECT& outer);
 
 // A push button, default or not, of any window (the control's own answer, not its style bits).
 bool IsPushButton(HWND hwnd);
+
+// The one box every failure is reported in, the plain system box of the default error report:
+// stop icon and OK, over `owner`; without one every window of the program waits for it.
+void ShowErrorReportBox(HWND owner, const std::string& caption, const std::string& text);
 
 class WindowBase {
  public:
