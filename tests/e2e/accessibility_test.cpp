@@ -195,8 +195,7 @@ TEST_F(AccessibilityTest, EveryScreenReadsAsNamedButtonsAndOneRunsByItsDefaultAc
   HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
                                        OnFocusEvent, menu_.ProcessId(), 0, WINEVENT_OUTOFCONTEXT);
   ASSERT_TRUE(hook);
-  SetForegroundWindow(main);
-  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }));
+  ASSERT_TRUE(BringToForeground(main));
   TapKey(VK_TAB);
   ASSERT_TRUE(menu_.WaitForFrame(main, MainScreen(), MainScreen().Find("btnResearch"), kHovered));
   TapKey(VK_TAB);
@@ -294,8 +293,7 @@ TEST_F(AccessibilityTest, DialogsReadTheirCaptionTextAndButtonsAndCtrlCCopiesABo
   EXPECT_TRUE(Has(boxNames, NotFoundText("Arbora"))) << "no box text";
   EXPECT_TRUE(Has(boxNames, "Cancel"));
 
-  SetForegroundWindow(box.window);
-  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == box.window; }));
+  ASSERT_TRUE(BringToForeground(box.window));
   KeyDown(VK_CONTROL);
   TapKey('C');
   KeyUp(VK_CONTROL);

@@ -135,13 +135,19 @@ void ReleaseButton(Button button) {
   SendMouse(UpFlag(button));
 }
 
+bool BringToForeground(HWND window) {
+  SetForegroundWindow(window);
+  return WaitFor([&] { return GetForegroundWindow() == window; });
+}
+
 bool WaitUntilReadyForInput(HWND window) {
   HWND root = GetAncestor(window, GA_ROOT);
   bool broughtForward = false;
   return WaitFor([&] {
     if (!IsWindowVisible(root) || !IsWindowEnabled(root)) return false;
     if (GetForegroundWindow() != root) {
-      // A person's click would bring it forward; ask once, then wait for it to happen.
+      // A person's click would bring it forward; ask once (as BringToForeground, which Wine
+      // always grants), then wait for it to happen.
       if (!broughtForward) broughtForward = SetForegroundWindow(root);
       return false;
     }

@@ -20,6 +20,11 @@ void ReleaseButton(Button button);
 // not get there in time.
 bool WaitUntilReadyForInput(HWND window);
 
+// Puts `window` in the foreground for the keys that follow; false when it does not get there.
+// Leans on Wine, which grants SetForegroundWindow to every process: Windows grants it only to the
+// process in the foreground, which a test driving another program is not.
+bool BringToForeground(HWND window);
+
 // Moves there, waits until the window there is ready for input, presses and releases the left
 // button.
 void ClickAt(POINT screen);

@@ -10,10 +10,7 @@ namespace {
 class KeyboardTest : public MenuTest {
  protected:
   // Keys go to the foreground window.
-  void Focus(HWND window) {
-    SetForegroundWindow(window);
-    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == window; }));
-  }
+  void Focus(HWND window) { ASSERT_TRUE(BringToForeground(window)); }
   // Taps the key until `hotspot` shows hovered and `previous` (if any) normal.
   void ExpectKeyMovesTo(HWND window, const MenuScreen& screen, WORD key, const char* hotspot,
                         const char* previous, bool shift = false) {

@@ -1,5 +1,6 @@
 // The Tessary screen end to end: the partner's viewers by registry, their installs, the
 // catalogue's three shell outcomes, and two web pages.
+#include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
 #include "tests/e2e/titled_window.h"
 
@@ -120,9 +121,11 @@ TEST_F(TessaryTest, CatalogueOpensInTheDocumentViewerInItsFolder) {
       << Describe(launches[0]);
 }
 
-// The viewer's program missing (shell code 2): an open licence window comes to the front,
-// and nothing else happens.
-TEST_F(TessaryTest, CatalogueWithAMissingViewerBringsTheLicenceWindowForward) {
+// The viewer's program missing (shell code 2): the menu asks for an open licence window to come
+// to the front, and nothing else happens. Wine grants that to any process, so this shows the
+// request, not that Windows grants it (there only the foreground process, as the menu then is,
+// may pass the foreground on).
+TEST_F(TessaryTest, CatalogueWithAMissingViewerAsksForTheLicenceWindowToComeForward) {
   BuildStandardWorld();
   world_.RoutePdfToMissingProgram();
   HWND main = StartMenu();
@@ -130,8 +133,7 @@ TEST_F(TessaryTest, CatalogueWithAMissingViewerBringsTheLicenceWindowForward) {
   HWND tessary = OpenSubScreen(main, TessaryScreen());
   ASSERT_TRUE(tessary);
   const TitledWindow licence("Software License Agreement", POINT{10, 10});
-  SetForegroundWindow(tessary);
-  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == tessary; }));
+  ASSERT_TRUE(BringToForeground(tessary));
   Click(tessary, TessaryScreen(), "btnCatalog");
   EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == licence.Handle(); }))
       << "the licence window was not brought to the foreground";
