@@ -203,21 +203,22 @@ TEST_F(BadInputTest, PathsBeyondTheSystemLimitAreNotFoundAndSaySo) {
 // Every registry type as the census viewer's folder, seen through the census hotspot.
 TEST_F(BadInputTest, RegistryValuesOfEveryTypeGiveTheirOutcome) {
   const std::string census = std::string("C:\\kinloom-e2e\\census");
+  // clang-format off
   const struct {
     const char* name;
     DWORD type;
     std::string bytes;
     const char* outcome;  // "offer": not installed; "start": tyviewer starts; "missing": error box
   } kCases[] = {
-      {"REG_DWORD", REG_DWORD, std::string("\x01\x00\x00\x00", 4), "offer"},
-      {"REG_BINARY", REG_BINARY, census, "offer"},
-      {"REG_MULTI_SZ", REG_MULTI_SZ, census + '\0' + "D:\\x" + '\0' + '\0', "offer"},
-      {"REG_EXPAND_SZ unexpanded", REG_EXPAND_SZ,
-       "%SystemDrive%\\kinloom-e2e\\census" + std::string(1, '\0'), "missing"},
-      {"REG_EXPAND_SZ plain", REG_EXPAND_SZ, census + '\0', "start"},
-      {"embedded NUL", REG_SZ, census + '\0' + "\\garbage" + '\0', "start"},
-      {"empty", REG_SZ, std::string(1, '\0'), "missing"},
+    {"REG_DWORD",                REG_DWORD,     std::string("\x01\x00\x00\x00", 4),                          "offer"},
+    {"REG_BINARY",               REG_BINARY,    census,                                                      "offer"},
+    {"REG_MULTI_SZ",             REG_MULTI_SZ,  census + '\0' + "D:\\x" + '\0' + '\0',                       "offer"},
+    {"REG_EXPAND_SZ unexpanded", REG_EXPAND_SZ, "%SystemDrive%\\kinloom-e2e\\census" + std::string(1, '\0'), "missing"},
+    {"REG_EXPAND_SZ plain",      REG_EXPAND_SZ, census + '\0',                                               "start"},
+    {"embedded NUL",             REG_SZ,        census + '\0' + "\\garbage" + '\0',                          "start"},
+    {"empty",                    REG_SZ,        std::string(1, '\0'),                                        "missing"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
     BuildStandardWorld();

@@ -138,38 +138,30 @@ TEST(MessageBoxWindowTest, KeysAndCloseBoxAnswerTheRightCodes) {
       PostKey(box, VK_RETURN);
     };
   };
+  // clang-format off
   const Row rows[] = {
-      {"OK+Cancel Enter", kMbOk | kMbCancel, key(VK_RETURN), kResultOk},
-      {"OK+Cancel Escape", kMbOk | kMbCancel, key(VK_ESCAPE), kResultCancel},
-      {"Yes+No+Cancel Enter", kMbYes | kMbNo | kMbCancel, key(VK_RETURN), kResultYes},
-      {"Yes+No+Cancel Escape", kMbYes | kMbNo | kMbCancel, key(VK_ESCAPE), kResultCancel},
-      {"Yes+No Escape", kMbYes | kMbNo, key(VK_ESCAPE), kResultNo},
-      {"Yes+No close box", kMbYes | kMbNo, closeBox, kCloseBoxResult},
-      {"Yes+No+Cancel close box", kMbYes | kMbNo | kMbCancel, closeBox, kCloseBoxResult},
-      {"OK Enter", kMbOk, key(VK_RETURN), kResultOk},
-      {"OK Escape", kMbOk, key(VK_ESCAPE), kResultOk},
-      {"OK close box", kMbOk, closeBox, kCloseBoxResult},
-      {"Cancel Escape", kMbCancel, key(VK_ESCAPE), kResultCancel},
-      {"Tab to No, Enter", kMbYes | kMbNo | kMbCancel,
-       [](HWND box) {
-         PostKey(box, VK_TAB);
-         WaitFor([box] { return FocusOf(box) == GetDlgItem(box, kResultNo); });
-         PostKey(box, VK_RETURN);
-       },
-       kResultNo},
-      // The arrow keys move the focus through the buttons, round from either end.
-      {"Right to No, Enter", kMbYes | kMbNo | kMbCancel, keys({VK_RIGHT}), kResultNo},
-      {"Down, Down to Cancel, Enter", kMbYes | kMbNo | kMbCancel, keys({VK_DOWN, VK_DOWN}),
-       kResultCancel},
-      {"Left round to Cancel, Enter", kMbOk | kMbCancel, keys({VK_LEFT}), kResultCancel},
-      {"Right round to Yes, Up to No, Enter", kMbYes | kMbNo, keys({VK_RIGHT, VK_RIGHT, VK_UP}),
-       kResultNo},
-      {"Alt+N", kMbYes | kMbNo | kMbCancel, [](HWND box) { PostChar(box, 'n', true); }, kResultNo},
-      {"Y alone", kMbYes | kMbNo, [](HWND box) { PostChar(box, 'y', false); }, kResultYes},
-      {"click Cancel", kMbOk | kMbCancel,
-       [](HWND box) { PostMessageA(GetDlgItem(box, kResultCancel), BM_CLICK, 0, 0); },
-       kResultCancel},
+    {"OK+Cancel Enter",                     kMbOk | kMbCancel,          key(VK_RETURN), kResultOk},
+    {"OK+Cancel Escape",                    kMbOk | kMbCancel,          key(VK_ESCAPE), kResultCancel},
+    {"Yes+No+Cancel Enter",                 kMbYes | kMbNo | kMbCancel, key(VK_RETURN), kResultYes},
+    {"Yes+No+Cancel Escape",                kMbYes | kMbNo | kMbCancel, key(VK_ESCAPE), kResultCancel},
+    {"Yes+No Escape",                       kMbYes | kMbNo,             key(VK_ESCAPE), kResultNo},
+    {"Yes+No close box",                    kMbYes | kMbNo,             closeBox, kCloseBoxResult},
+    {"Yes+No+Cancel close box",             kMbYes | kMbNo | kMbCancel, closeBox, kCloseBoxResult},
+    {"OK Enter",                            kMbOk,                      key(VK_RETURN), kResultOk},
+    {"OK Escape",                           kMbOk,                      key(VK_ESCAPE), kResultOk},
+    {"OK close box",                        kMbOk,                      closeBox, kCloseBoxResult},
+    {"Cancel Escape",                       kMbCancel,                  key(VK_ESCAPE), kResultCancel},
+    {"Tab to No, Enter",                    kMbYes | kMbNo | kMbCancel, [](HWND box) { PostKey(box, VK_TAB); WaitFor([box] { return FocusOf(box) == GetDlgItem(box, kResultNo); }); PostKey(box, VK_RETURN); }, kResultNo},
+    // The arrow keys move the focus through the buttons, round from either end.
+    {"Right to No, Enter",                  kMbYes | kMbNo | kMbCancel, keys({VK_RIGHT}), kResultNo},
+    {"Down, Down to Cancel, Enter",         kMbYes | kMbNo | kMbCancel, keys({VK_DOWN, VK_DOWN}), kResultCancel},
+    {"Left round to Cancel, Enter",         kMbOk | kMbCancel,          keys({VK_LEFT}), kResultCancel},
+    {"Right round to Yes, Up to No, Enter", kMbYes | kMbNo,             keys({VK_RIGHT, VK_RIGHT, VK_UP}), kResultNo},
+    {"Alt+N",                               kMbYes | kMbNo | kMbCancel, [](HWND box) { PostChar(box, 'n', true); }, kResultNo},
+    {"Y alone",                             kMbYes | kMbNo,             [](HWND box) { PostChar(box, 'y', false); }, kResultYes},
+    {"click Cancel",                        kMbOk | kMbCancel,          [](HWND box) { PostMessageA(GetDlgItem(box, kResultCancel), BM_CLICK, 0, 0); }, kResultCancel},
   };
+  // clang-format on
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     const MessageBoxModel model = BuildMessageBox(row.what, kMsgError, row.buttons);

@@ -164,11 +164,12 @@ TEST_F(ToolkitWindowTest, WindowsHaveTheirTitlesClientSizesAndBorders) {
     LONG absent;
     LONG exPresent;
   };
+  // clang-format off
   const Row rows[] = {
-      {main_, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_MAXIMIZEBOX | WS_THICKFRAME, 0},
-      {dialog_, WS_CAPTION | WS_SYSMENU, WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME,
-       WS_EX_DLGMODALFRAME},
+    {main_,   WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_MAXIMIZEBOX | WS_THICKFRAME, 0},
+    {dialog_, WS_CAPTION | WS_SYSMENU, WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME, WS_EX_DLGMODALFRAME},
   };
+  // clang-format on
   for (const Row& row : rows) {
     SCOPED_TRACE(row.window->title);
     HWND hwnd = HandleOf(*row.window);
@@ -291,32 +292,17 @@ TEST_F(ToolkitWindowTest, ModalRunsEndByButtonsKeysAndCloseBox) {
     std::function<void(HWND)> answer;
     int result;
   };
+  // clang-format off
   const Row rows[] = {
-      {"Enter", [](HWND hwnd) { PostKey(hwnd, VK_RETURN); }, 1},
-      {"Escape", [](HWND hwnd) { PostKey(hwnd, VK_ESCAPE); }, 2},
-      {"close box", [](HWND hwnd) { PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); }, 2},
-      {"Tab to Cancel, Enter",
-       [](HWND hwnd) {
-         PostKey(hwnd, VK_TAB);
-         WaitFor([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 2); });
-         PostKey(hwnd, VK_RETURN);
-       },
-       2},
-      // The dialog comes back with the focus where the row before left it.
-      {"Right from Cancel round to OK, Enter",
-       [](HWND hwnd) {
-         PostKey(hwnd, VK_RIGHT);
-         WaitFor([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 1); });
-         PostKey(hwnd, VK_RETURN);
-       },
-       1},
-      {"check box, then OK",
-       [](HWND hwnd) {
-         PostMessageA(GetDlgItem(hwnd, 101), BM_CLICK, 0, 0);
-         PostMessageA(GetDlgItem(hwnd, 1), BM_CLICK, 0, 0);
-       },
-       1},
+    {"Enter",                                [](HWND hwnd) { PostKey(hwnd, VK_RETURN); }, 1},
+    {"Escape",                               [](HWND hwnd) { PostKey(hwnd, VK_ESCAPE); }, 2},
+    {"close box",                            [](HWND hwnd) { PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); }, 2},
+    {"Tab to Cancel, Enter",                 [](HWND hwnd) { PostKey(hwnd, VK_TAB); WaitFor([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 2); }); PostKey(hwnd, VK_RETURN); }, 2},
+    // The dialog comes back with the focus where the row before left it.
+    {"Right from Cancel round to OK, Enter", [](HWND hwnd) { PostKey(hwnd, VK_RIGHT); WaitFor([hwnd] { return FocusOf(hwnd) == GetDlgItem(hwnd, 1); }); PostKey(hwnd, VK_RETURN); }, 1},
+    {"check box, then OK",                   [](HWND hwnd) { PostMessageA(GetDlgItem(hwnd, 101), BM_CLICK, 0, 0); PostMessageA(GetDlgItem(hwnd, 1), BM_CLICK, 0, 0); }, 1},
   };
+  // clang-format on
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     bool mainDisabled = false;

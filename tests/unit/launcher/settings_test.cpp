@@ -166,52 +166,23 @@ struct RegistryCase {
 };
 
 TEST_F(SettingsTest, EachRegistryOutcomeGivesItsFolderValue) {
+  // clang-format off
   const RegistryCase cases[] = {
-      {"key absent", [](FakeSystem&, const std::string&) {}, "na"},
-      {"key refused", [](FakeSystem& s, const std::string& k) { s.RefuseRegistryKey(k); }, "na"},
-      {"value absent", [](FakeSystem& s, const std::string& k) { s.AddRegistryKey(k); }, ""},
-      {"zero length",
-       [](FakeSystem& s, const std::string& k) { s.SetRegistryValue(k, "InstallDir", kRegSz, ""); },
-       ""},
-      {"text",
-       [](FakeSystem& s, const std::string& k) {
-         s.SetRegistryString(k, "InstallDir", "E:\\Viewer");
-       },
-       "E:\\Viewer\\"},
-      {"text with backslash",
-       [](FakeSystem& s, const std::string& k) { s.SetRegistryString(k, "installdir", "E:\\V\\"); },
-       "E:\\V\\"},
-      {"unexpanded",
-       [](FakeSystem& s, const std::string& k) {
-         s.SetRegistryString(k, "InstallDir", "%ProgramFiles%\\V", kRegExpandSz);
-       },
-       "%ProgramFiles%\\V\\"},
-      {"embedded NUL",
-       [](FakeSystem& s, const std::string& k) {
-         s.SetRegistryString(k, "InstallDir", std::string("E:\\V\0junk", 9));
-       },
-       "E:\\V\\"},
-      {"only a NUL",
-       [](FakeSystem& s, const std::string& k) { s.SetRegistryString(k, "InstallDir", ""); }, ""},
-      {"number",
-       [](FakeSystem& s, const std::string& k) { s.SetRegistryDword(k, "InstallDir", 7); }, "na"},
-      {"binary",
-       [](FakeSystem& s, const std::string& k) {
-         s.SetRegistryValue(k, "InstallDir", kRegBinary, "E:\\V");
-       },
-       "na"},
-      {"multiple strings",
-       [](FakeSystem& s, const std::string& k) {
-         s.SetRegistryValue(k, "InstallDir", kRegMultiSz, std::string("E:\\V\0\0", 6));
-       },
-       "na"},
-      {"read refused",
-       [](FakeSystem& s, const std::string& k) {
-         s.SetRegistryString(k, "InstallDir", "E:\\V");
-         s.RefuseRegistryRead(k, "InstallDir");
-       },
-       "na"},
+    {"key absent",          [](FakeSystem&, const std::string&) {}, "na"},
+    {"key refused",         [](FakeSystem& s, const std::string& k) { s.RefuseRegistryKey(k); }, "na"},
+    {"value absent",        [](FakeSystem& s, const std::string& k) { s.AddRegistryKey(k); }, ""},
+    {"zero length",         [](FakeSystem& s, const std::string& k) { s.SetRegistryValue(k, "InstallDir", kRegSz, ""); }, ""},
+    {"text",                [](FakeSystem& s, const std::string& k) { s.SetRegistryString(k, "InstallDir", "E:\\Viewer"); }, "E:\\Viewer\\"},
+    {"text with backslash", [](FakeSystem& s, const std::string& k) { s.SetRegistryString(k, "installdir", "E:\\V\\"); }, "E:\\V\\"},
+    {"unexpanded",          [](FakeSystem& s, const std::string& k) { s.SetRegistryString(k, "InstallDir", "%ProgramFiles%\\V", kRegExpandSz); }, "%ProgramFiles%\\V\\"},
+    {"embedded NUL",        [](FakeSystem& s, const std::string& k) { s.SetRegistryString(k, "InstallDir", std::string("E:\\V\0junk", 9)); }, "E:\\V\\"},
+    {"only a NUL",          [](FakeSystem& s, const std::string& k) { s.SetRegistryString(k, "InstallDir", ""); }, ""},
+    {"number",              [](FakeSystem& s, const std::string& k) { s.SetRegistryDword(k, "InstallDir", 7); }, "na"},
+    {"binary",              [](FakeSystem& s, const std::string& k) { s.SetRegistryValue(k, "InstallDir", kRegBinary, "E:\\V"); }, "na"},
+    {"multiple strings",    [](FakeSystem& s, const std::string& k) { s.SetRegistryValue(k, "InstallDir", kRegMultiSz, std::string("E:\\V\0\0", 6)); }, "na"},
+    {"read refused",        [](FakeSystem& s, const std::string& k) { s.SetRegistryString(k, "InstallDir", "E:\\V"); s.RefuseRegistryRead(k, "InstallDir"); }, "na"},
   };
+  // clang-format on
   for (const RegistryCase& c : cases) {
     SCOPED_TRACE(c.situation);
     for (bool census : {true, false}) {

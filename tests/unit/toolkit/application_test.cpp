@@ -115,28 +115,20 @@ TEST_F(ApplicationTest, ModalRunsReturnTheirResult) {
   Dialog* dialog = nullptr;
   app.CreateForm(main);
   app.CreateForm(dialog);
+  // clang-format off
   const struct {
     const char* how;
     std::function<void()> act;
     int result;
   } cases[] = {
-      {"OK button", [&] { backend.PressButton(*dialog, 1); }, 1},
-      {"Cancel button", [&] { backend.PressButton(*dialog, 2); }, 2},
-      {"Enter", [&] { backend.PressKey(*dialog, Key::kEnter); }, 1},
-      {"Escape", [&] { backend.PressKey(*dialog, Key::kEscape); }, 2},
-      {"Escape, box checked",
-       [&] {
-         backend.ToggleCheckBox(*dialog, 10);
-         backend.PressKey(*dialog, Key::kEscape);
-       },
-       3},
-      {"unknown id, then close box",
-       [&] {
-         backend.PressButton(*dialog, 7);
-         backend.CloseBox(*dialog);
-       },
-       kModalCloseResult},
+    {"OK button",                  [&] { backend.PressButton(*dialog, 1); }, 1},
+    {"Cancel button",              [&] { backend.PressButton(*dialog, 2); }, 2},
+    {"Enter",                      [&] { backend.PressKey(*dialog, Key::kEnter); }, 1},
+    {"Escape",                     [&] { backend.PressKey(*dialog, Key::kEscape); }, 2},
+    {"Escape, box checked",        [&] { backend.ToggleCheckBox(*dialog, 10); backend.PressKey(*dialog, Key::kEscape); }, 3},
+    {"unknown id, then close box", [&] { backend.PressButton(*dialog, 7); backend.CloseBox(*dialog); }, kModalCloseResult},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.how);
     dialog->check.checked = false;

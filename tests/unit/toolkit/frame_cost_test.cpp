@@ -64,24 +64,22 @@ TEST(FrameCost, EachEventCopiesOneFrameInvalidatesItsRectangleAndAllocatesNothin
   backend.RunPosted();
   HeadlessWindow& native = HeadlessBackend::NativeOf(*form);
   const Point on{60, 50};
+  // clang-format off
   const struct {
     const char* event;
     std::function<void()> send;
     int frameAfter;
   } events[] = {
-      {"move onto", [&] { form->MouseMove(on); }, 1},
-      {"press", [&] { backend.Press(*form, on); }, 2},
-      {"release with click", [&] { form->MouseUp(on, MouseButton::kLeft); }, 0},
-      {"second press of a double click", [&] { backend.PressAgain(*form, on); }, 2},
-      {"its release", [&] { form->MouseUp(on, MouseButton::kLeft); }, 0},
-      {"right press", [&] { form->MouseDown(on, MouseButton::kRight); }, 2},
-      {"right release", [&] { form->MouseUp(on, MouseButton::kRight); }, 0},
-      {"move onto the background",
-       [&] {
-         form->MouseMove({5, 5});
-       },
-       0},
+    {"move onto",                      [&] { form->MouseMove(on); }, 1},
+    {"press",                          [&] { backend.Press(*form, on); }, 2},
+    {"release with click",             [&] { form->MouseUp(on, MouseButton::kLeft); }, 0},
+    {"second press of a double click", [&] { backend.PressAgain(*form, on); }, 2},
+    {"its release",                    [&] { form->MouseUp(on, MouseButton::kLeft); }, 0},
+    {"right press",                    [&] { form->MouseDown(on, MouseButton::kRight); }, 2},
+    {"right release",                  [&] { form->MouseUp(on, MouseButton::kRight); }, 0},
+    {"move onto the background",       [&] { form->MouseMove({5, 5}); }, 0},
   };
+  // clang-format on
   for (const auto& e : events) {
     SCOPED_TRACE(e.event);
     native.ResetInvalidations();
