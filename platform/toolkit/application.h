@@ -53,7 +53,6 @@ class Application : public MessageBoxPort {
   // it then comes again as a posted request. True when the request is held.
   bool HoldCloseWhileModal();
   Bitmap LoadArt(const std::string& name) { return backend_.LoadArt(name); }
-  Size ScreenSize() const { return backend_.ScreenSize(); }
 
   // The exception barrier every handler and backend callback goes through: an escaping error
   // is shown by the default error report, and the program carries on.

@@ -1,4 +1,4 @@
-// What a platform provides to the toolkit: native windows, message loops, boxes, art and screen.
+// What a platform provides to the toolkit: native windows, message loops, boxes and art.
 #pragma once
 
 #include <cstdint>
@@ -68,7 +68,6 @@ class Backend {
   // Art by asset stem, e.g. "main-artArbora" (file assets/art/main-artArbora.bmp, resource
   // MAIN_ARTARBORA), decoded. Throws kinloom::Error when it is missing or malformed.
   virtual Bitmap LoadArt(const std::string& name) = 0;
-  virtual Size ScreenSize() const = 0;
   virtual DoubleClickLimits SystemDoubleClickLimits() const = 0;
   // Every left press, on any window (its frame too), box or button of the program, goes to
   // `observer` before the window or control under it gets it. An empty observer ends this.

@@ -87,7 +87,6 @@ class Window {
   void MouseUp(Point p, MouseButton button);
   // The native capture was taken away (another window, a system dialog): forget the press.
   void CaptureLost();
-  Picture* PointerHolder() const { return holder_; }
   // Whether the pointer really moved for the move event being handled.
   bool PointerMoved() const { return pointerMoved_; }
   // Runs the picture's OnClick, if any, behind the application's barrier.

@@ -103,10 +103,6 @@ Bitmap Win32Backend::LoadArt(const std::string& name) {
   return DecodeDib(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
 }
 
-Size Win32Backend::ScreenSize() const {
-  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
 DoubleClickLimits Win32Backend::SystemDoubleClickLimits() const {
   return {GetDoubleClickTime(), GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
 }

@@ -23,7 +23,6 @@ class Win32Backend final : public Backend {
   void ShowErrorReport(const std::string& caption, const std::string& text) override;
   // From the BITMAP resource named ArtResourceName(name) of the program file.
   Bitmap LoadArt(const std::string& name) override;
-  Size ScreenSize() const override;
   DoubleClickLimits SystemDoubleClickLimits() const override;
   void ReportPressesTo(PressObserver observer) override;
 

@@ -84,7 +84,6 @@ class HeadlessBackend : public Backend {
   int ShowMessageBox(const MessageBoxModel& box) override;
   void ShowErrorReport(const std::string& caption, const std::string& text) override;
   Bitmap LoadArt(const std::string& name) override;
-  Size ScreenSize() const override { return kScreenSize; }
   // Fixed, as on a system with the default settings.
   DoubleClickLimits SystemDoubleClickLimits() const override { return {}; }
   void ReportPressesTo(PressObserver observer) override { pressObserver_ = std::move(observer); }
