@@ -32,7 +32,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   } catch (const std::exception& error) {
     ReportFatal(error.what());
   } catch (...) {
-    ReportFatal("An unexpected error occurred");
+    ReportFatal(kinloom::Application::kUnknownErrorText);
   }
   if (SUCCEEDED(com)) CoUninitialize();
   return exitCode;

@@ -8,20 +8,6 @@
 
 namespace kinloom {
 
-namespace {
-
-int FirstButtonId(const std::vector<Control*>& controls, bool PushButton::*flag) {
-  for (const Control* control : controls) {
-    if (control->Kind() == ControlKind::kPushButton &&
-        static_cast<const PushButton*>(control)->*flag) {
-      return control->id;
-    }
-  }
-  return 0;
-}
-
-}  // namespace
-
 Window::Window() = default;
 Window::~Window() = default;
 
@@ -110,11 +96,21 @@ void Window::ButtonCommand(int id) {
 }
 
 int Window::DefaultButtonId() const {
-  return FirstButtonId(controls_, &PushButton::isDefault);
+  return FirstButtonId(&PushButton::isDefault);
 }
 
 int Window::CancelButtonId() const {
-  return FirstButtonId(controls_, &PushButton::isCancel);
+  return FirstButtonId(&PushButton::isCancel);
+}
+
+int Window::FirstButtonId(bool PushButton::*flag) const {
+  for (const Control* control : controls_) {
+    if (control->Kind() == ControlKind::kPushButton &&
+        static_cast<const PushButton*>(control)->*flag) {
+      return control->id;
+    }
+  }
+  return 0;
 }
 
 void Window::KeyDown(Key key, bool shift, bool repeat) {

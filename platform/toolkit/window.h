@@ -151,6 +151,7 @@ class Window {
   template <class F>
   void RunHandler(F&& handler);
   Picture* EventTarget(Point p) const;
+  int FirstButtonId(bool PushButton::*flag) const;
 
   std::vector<Control*> controls_;
   Picture* holder_ = nullptr;          // holds the pointer after a left press

@@ -44,13 +44,11 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   int DefaultButtonId() const override { return model_.DefaultButtonId(); }
   int CancelButtonId() const override { return model_.CancelButtonId(); }
   void ButtonClicked(int id) override;
-  // A window that takes keys itself gets Enter and Escape as key messages.
   bool TakesDialogKeys() const override { return !model_.OnKeyDown; }
 
  private:
   void OnPaint();
-  // Moves, presses and releases of the pointer, and the loss of its capture; false for other
-  // messages.
+  // Pointer moves, presses and releases, and the loss of the capture; false for other messages.
   bool OnPointer(UINT message, LPARAM lParam);
   LRESULT OnControlColour(HDC dc);
   LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);

@@ -242,7 +242,7 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
   } catch (const std::exception& error) {
     self->ReportEscapedError(error.what());
   } catch (...) {
-    self->ReportEscapedError("An unexpected error occurred");
+    self->ReportEscapedError(Application::kUnknownErrorText);
   }
   return 0;
 }
