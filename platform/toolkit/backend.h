@@ -65,9 +65,11 @@ class Backend {
   virtual int ShowMessageBox(const MessageBoxModel& box) = 0;
   // The plain system box of the default error report: stop icon, one OK button.
   virtual void ShowErrorReport(const std::string& caption, const std::string& text) = 0;
-  // Art by asset stem, e.g. "main-artArbora" (file assets/art/main-artArbora.bmp, resource
-  // MAIN_ARTARBORA), decoded. Throws kinloom::Error when it is missing or malformed.
-  virtual Bitmap LoadArt(const std::string& name) = 0;
+  // Art by asset stem at `scale` (1 or 2), decoded: "main-artArbora" at 1 is the file
+  // assets/art/main-artArbora.bmp, at 2 assets/art-2x/main-artArbora.bmp, each kept compressed
+  // (packed_art.h) under ArtResourceName(name, scale). Throws kinloom::Error when it is missing
+  // or malformed.
+  virtual Bitmap LoadArt(const std::string& name, int scale) = 0;
   virtual Size ScreenSize() const = 0;
   virtual DoubleClickLimits SystemDoubleClickLimits() const = 0;
   // Every left press, on any window (its frame too), box or button of the program, goes to
@@ -75,7 +77,8 @@ class Backend {
   virtual void ReportPressesTo(PressObserver observer) = 0;
 };
 
-// The resource name under which the Windows build embeds an art asset: upper case, '-' as '_'.
-std::string ArtResourceName(const std::string& name);
+// The resource name under which the Windows build embeds an art asset: upper case, '-' as '_',
+// and at any scale but 1 the scale after it ("MAIN_ARTARBORA", "MAIN_ARTARBORA_2X").
+std::string ArtResourceName(const std::string& name, int scale);
 
 }  // namespace kinloom

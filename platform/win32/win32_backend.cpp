@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/error.h"
-#include "platform/toolkit/dib.h"
+#include "platform/toolkit/packed_art.h"
 #include "platform/toolkit/window.h"
 #include "platform/win32/common_controls.h"
 #include "platform/win32/display_text.h"
@@ -96,14 +96,14 @@ void Win32Backend::ShowErrorReport(const std::string& caption, const std::string
               MB_ICONSTOP | MB_OK | MB_TASKMODAL);
 }
 
-Bitmap Win32Backend::LoadArt(const std::string& name) {
+Bitmap Win32Backend::LoadArt(const std::string& name, int scale) {
   HMODULE module = GetModuleHandleA(nullptr);
-  const std::string resource = ArtResourceName(name);
-  HRSRC found = FindResourceA(module, resource.c_str(), reinterpret_cast<LPCSTR>(RT_BITMAP));
+  const std::string resource = ArtResourceName(name, scale);
+  HRSRC found = FindResourceA(module, resource.c_str(), reinterpret_cast<LPCSTR>(RT_RCDATA));
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) throw Error("The picture " + name + " is missing from the program file");
-  return DecodeDib(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
+  return UnpackArt(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
 }
 
 Size Win32Backend::ScreenSize() const {
