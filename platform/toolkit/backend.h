@@ -67,8 +67,8 @@ class Backend {
   virtual void ShowErrorReport(const std::string& caption, const std::string& text) = 0;
   // Art by asset stem at `scale` (1 or 2), decoded: "main-artArbora" at 1 is the file
   // assets/art/main-artArbora.bmp, at 2 assets/art-2x/main-artArbora.bmp, each kept compressed
-  // (packed_art.h) under ArtResourceName(name, scale). Throws kinloom::Error when it is missing
-  // or malformed.
+  // (packed_art.h) as the resource ArtResourceName(name) of type ArtResourceType(scale). Throws
+  // kinloom::Error when it is missing or malformed.
   virtual Bitmap LoadArt(const std::string& name, int scale) = 0;
   virtual Size ScreenSize() const = 0;
   virtual DoubleClickLimits SystemDoubleClickLimits() const = 0;
@@ -77,8 +77,10 @@ class Backend {
   virtual void ReportPressesTo(PressObserver observer) = 0;
 };
 
-// The resource name under which the Windows build embeds an art asset: upper case, '-' as '_',
-// and at any scale but 1 the scale after it ("MAIN_ARTARBORA", "MAIN_ARTARBORA_2X").
-std::string ArtResourceName(const std::string& name, int scale);
+// The resource name under which the Windows build embeds an art asset: upper case, '-' as '_'.
+std::string ArtResourceName(const std::string& name);
+// The resource type of the art at `scale`: "ART1X", "ART2X". A type per scale keeps each scale's
+// pictures together in the program file, so reading the 1x art never pages in the 2x art.
+std::string ArtResourceType(int scale);
 
 }  // namespace kinloom

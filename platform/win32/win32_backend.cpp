@@ -98,8 +98,9 @@ void Win32Backend::ShowErrorReport(const std::string& caption, const std::string
 
 Bitmap Win32Backend::LoadArt(const std::string& name, int scale) {
   HMODULE module = GetModuleHandleA(nullptr);
-  const std::string resource = ArtResourceName(name, scale);
-  HRSRC found = FindResourceA(module, resource.c_str(), reinterpret_cast<LPCSTR>(RT_RCDATA));
+  const std::string resource = ArtResourceName(name);
+  const std::string type = ArtResourceType(scale);
+  HRSRC found = FindResourceA(module, resource.c_str(), type.c_str());
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) throw Error("The picture " + name + " is missing from the program file");

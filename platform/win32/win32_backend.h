@@ -21,7 +21,7 @@ class Win32Backend final : public Backend {
   int RunModal(Window& window) override;
   int ShowMessageBox(const MessageBoxModel& box) override;
   void ShowErrorReport(const std::string& caption, const std::string& text) override;
-  // From the RCDATA resource named ArtResourceName(name, scale) of the program file, inflated.
+  // From the program file's resource ArtResourceName(name) of type ArtResourceType(scale).
   Bitmap LoadArt(const std::string& name, int scale) override;
   Size ScreenSize() const override;
   DoubleClickLimits SystemDoubleClickLimits() const override;

@@ -137,10 +137,9 @@ TEST_F(HeadlessTest, LoadArtServesThePackedArtOfBothScalesOrTheTestsOwnArt) {
   EXPECT_EQ(backend.LoadArt("main-artArbora", 2).GetSize(), (Size{370, 588}));
 }
 
-TEST(ArtResourceName, UpperCasesTurnsDashesIntoUnderscoresAndNamesAScaleAbove1) {
-  EXPECT_EQ(ArtResourceName("main-artArbora", 1), "MAIN_ARTARBORA");
-  EXPECT_EQ(ArtResourceName("welcome-artTutorial", 1), "WELCOME_ARTTUTORIAL");
-  EXPECT_EQ(ArtResourceName("main-artArbora", 2), "MAIN_ARTARBORA_2X");
+TEST(ArtResourceName, UpperCasesAndTurnsDashesIntoUnderscores) {
+  EXPECT_EQ(ArtResourceName("main-artArbora"), "MAIN_ARTARBORA");
+  EXPECT_EQ(ArtResourceName("welcome-artTutorial"), "WELCOME_ARTTUTORIAL");
 }
 
 }  // namespace
