@@ -17,8 +17,4 @@ Rect ScaleToDpi(const Rect& r, int dpi) {
           ScaleToDpi(r.bottom, dpi)};
 }
 
-int ArtScaleForDpi(int dpi) {
-  return dpi <= kBaseDpi ? 1 : 2;
-}
-
 }  // namespace kinloom

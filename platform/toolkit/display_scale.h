@@ -1,4 +1,6 @@
 // Display scale: portable code keeps 96-DPI numbers; the Windows edge scales them for a window.
+// Art: at 96 DPI the 1x art as it is, at 192 DPI the 2x art as it is, at any other scale the 2x
+// art reduced with ReduceArt.
 #pragma once
 
 #include "platform/toolkit/geometry.h"
@@ -14,9 +16,5 @@ constexpr int kArt2xDpi = 2 * kBaseDpi;
 // then differ by a pixel from one place to another.
 int ScaleToDpi(int n, int dpi);
 Rect ScaleToDpi(const Rect& r, int dpi);
-
-// The art scale to load for a window at `dpi`: 1 at 96 DPI (and below), shown as it is; 2
-// above, shown as it is at 192 DPI and reduced with ReduceArt at any other scale.
-int ArtScaleForDpi(int dpi);
 
 }  // namespace kinloom
