@@ -1,5 +1,5 @@
 """Checks the committed pictures at both scales: formats, sizes, shared palettes, seamless frames,
-the 1x pictures unchanged, and reproducibility."""
+the 1x pictures unchanged, and reproducible generating and packing."""
 
 import filecmp
 import hashlib
@@ -8,6 +8,7 @@ import struct
 import sys
 import tempfile
 import unittest
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
@@ -15,6 +16,7 @@ sys.path.insert(0, HERE)
 import art_tables  # noqa: E402
 import bmp_io  # noqa: E402
 import generate_art  # noqa: E402
+import pack_art  # noqa: E402
 import plaque  # noqa: E402
 
 ICON = os.path.join(HERE, "kinloom.ico")
@@ -141,6 +143,14 @@ class ReproducibleArtTest(unittest.TestCase):
                                                            names, shallow=False)
                     self.assertEqual((mismatch, errors), ([], []))
             self.assertTrue(filecmp.cmp(ICON, os.path.join(tmp, "kinloom.ico"), shallow=False))
+
+    def test_packing_gives_the_same_bytes_twice_and_holds_the_picture(self):
+        picture = os.path.join(HERE, "art", "main-artArbora.bmp")
+        with open(picture, "rb") as f:
+            data = f.read()
+        packed = pack_art.pack(data)
+        self.assertEqual(packed, pack_art.pack(data))
+        self.assertEqual((struct.unpack_from("<I", packed)[0], zlib.decompress(packed[4:])), (len(data), data))
 
 
 if __name__ == "__main__":
