@@ -77,12 +77,17 @@ SCREENS = [MAIN, RESEARCH, FAMILY, TY, INTERNET]
 BACKDROP_SIZE = (632, 453)
 WELCOME_ART = "welcome-artTutorial"
 WELCOME_SIZE = (139, 103)
+# Every picture is drawn at 1x (96 DPI) and at 2x (192 DPI), each scale in a folder of its own.
+SCALES = (1, 2)
+ART_DIRS = {1: "art", 2: "art-2x"}
+# The icon's 1x images, and the sizes Windows asks for at 125 % to 200 % (small and large icons).
 ICON_SIZES = (16, 32, 48, 256)
+ICON_SCALED_SIZES = (20, 24, 40, 64, 96)
 
 
-def frame_box(hotspot):
-    """(left, top, right, bottom) of the hotspot on its screen."""
-    return (hotspot.left, hotspot.top, hotspot.left + hotspot.frame_w, hotspot.top + hotspot.frame_h)
+def frame_box(hotspot, k=1):
+    """(left, top, right, bottom) of the hotspot on its screen at scale k."""
+    return (hotspot.left * k, hotspot.top * k, (hotspot.left + hotspot.frame_w) * k, (hotspot.top + hotspot.frame_h) * k)
 
 
 def file_stem(screen, art):

@@ -7,7 +7,7 @@ from PIL import Image, ImageDraw
 
 import emblems
 import theme as t
-from art_tables import ICON_SIZES
+from art_tables import ICON_SCALED_SIZES, ICON_SIZES
 
 
 def _picture(size):
@@ -55,7 +55,8 @@ def _png_entry(img):
 
 def encode():
     entries = []
-    for size in ICON_SIZES:
+    # each size drawn for itself, so the images Windows picks at higher scales are as sharp
+    for size in sorted(ICON_SIZES + ICON_SCALED_SIZES):
         img = _picture(size)
         entries.append((size, _png_entry(img) if size >= 256 else _dib_entry(img)))
     out = struct.pack("<HHH", 0, 1, len(entries))

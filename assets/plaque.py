@@ -14,13 +14,13 @@ NAVIGATION = ("artToMain", "artQuit")
 MAX_LABEL_SIZE = 24
 
 
-def _rounded_mask(size, box, radius):
-    """An anti-aliased rounded-rectangle mask of the frame size."""
+def _rounded_mask(size, box, radius, k):
+    """An anti-aliased rounded-rectangle mask of the frame size; `box` and `radius` in 1x pixels."""
     w, h = size
     big = Image.new("L", (w * SUPER, h * SUPER), 0)
+    n = k * SUPER
     l, tp, r, b = box
-    ImageDraw.Draw(big).rounded_rectangle(
-        (l * SUPER, tp * SUPER, r * SUPER - 1, b * SUPER - 1), radius * SUPER, fill=255)
+    ImageDraw.Draw(big).rounded_rectangle((l * n, tp * n, r * n - 1, b * n - 1), radius * n, fill=255)
     return big.resize(size, Image.LANCZOS)
 
 
@@ -56,43 +56,43 @@ def _look(hotspot, state):
     return dict(rim=t.GOLD, rim_edge=t.GOLD_DARK, fill=fill, text=t.CREAM, sub=t.GOLD_BRIGHT)
 
 
-def _shadow_or_glow(frame, outer, radius, state):
-    mask = _rounded_mask(frame.size, outer, radius)
+def _shadow_or_glow(frame, outer, radius, state, k):
+    mask = _rounded_mask(frame.size, outer, radius, k)
     if state == HOVERED:
-        halo = mask.filter(ImageFilter.GaussianBlur(1.6)).point(lambda v: min(200, v * 3 // 2))
+        halo = mask.filter(ImageFilter.GaussianBlur(1.6 * k)).point(lambda v: min(200, v * 3 // 2))
         frame.paste(Image.new("RGB", frame.size, t.GOLD_BRIGHT), (0, 0), halo)
     elif state == NORMAL:
         shadow = Image.new("L", frame.size, 0)
-        shadow.paste(mask, (1, 2))
-        shadow = shadow.filter(ImageFilter.GaussianBlur(1.2)).point(lambda v: v * 3 // 5)
+        shadow.paste(mask, (k, 2 * k))
+        shadow = shadow.filter(ImageFilter.GaussianBlur(1.2 * k)).point(lambda v: v * 3 // 5)
         frame.paste(Image.new("RGB", frame.size, t.SHADOW), (0, 0), shadow)
 
 
-def _body(frame, outer, radius, look, state):
+def _body(frame, outer, radius, look, state, k):
     size = frame.size
-    frame.paste(_gradient(size, look["rim"], look["rim_edge"]), (0, 0), _rounded_mask(size, outer, radius))
+    frame.paste(_gradient(size, look["rim"], look["rim_edge"]), (0, 0), _rounded_mask(size, outer, radius, k))
     field = _inset(outer, RIM)
-    field_mask = _rounded_mask(size, field, max(2, radius - 2))
-    frame.paste(Image.new("RGB", size, look["rim_edge"]), (0, 0), _rounded_mask(size, _inset(outer, RIM - 1), radius - 1))
+    field_mask = _rounded_mask(size, field, max(2, radius - 2), k)
+    frame.paste(Image.new("RGB", size, look["rim_edge"]), (0, 0),
+                _rounded_mask(size, _inset(outer, RIM - 1), radius - 1, k))
     frame.paste(_gradient(size, *look["fill"]), (0, 0), field_mask)
+    l, tp, r, b = field
     if state == PRESSED:
         # an inner shadow along the top and left edges makes the plaque read as pushed in
         shade = Image.new("L", size, 0)
-        l, tp, r, b = field
-        ImageDraw.Draw(shade).rectangle((l, tp, r, tp + 2), fill=170)
-        ImageDraw.Draw(shade).rectangle((l, tp, l + 2, b), fill=120)
-        shade = shade.filter(ImageFilter.GaussianBlur(1))
+        ImageDraw.Draw(shade).rectangle(t.box(k, l, tp, r, tp + 2), fill=170)
+        ImageDraw.Draw(shade).rectangle(t.box(k, l, tp, l + 2, b), fill=120)
+        shade = shade.filter(ImageFilter.GaussianBlur(k))
         shade = Image.composite(shade, Image.new("L", size, 0), field_mask)
         frame.paste(Image.new("RGB", size, t.SHADOW), (0, 0), shade)
     else:
         # a sheen on the upper half and a hairline engraved border inside the field
-        l, tp, r, b = field
         sheen = Image.new("L", size, 0)
-        ImageDraw.Draw(sheen).rectangle((l, tp, r, tp + (b - tp) * 2 // 5), fill=40 if state == NORMAL else 60)
-        sheen = Image.composite(sheen.filter(ImageFilter.GaussianBlur(2)), Image.new("L", size, 0), field_mask)
+        ImageDraw.Draw(sheen).rectangle(t.box(k, l, tp, r, tp + (b - tp) * 2 // 5), fill=40 if state == NORMAL else 60)
+        sheen = Image.composite(sheen.filter(ImageFilter.GaussianBlur(2 * k)), Image.new("L", size, 0), field_mask)
         frame.paste(Image.new("RGB", size, (255, 246, 214)), (0, 0), sheen)
-        ImageDraw.Draw(frame).rounded_rectangle(_inset(field, 2), max(2, radius - 4),
-                                                outline=t.mix(look["rim"], look["fill"][0], 0.55))
+        ImageDraw.Draw(frame).rounded_rectangle(t.box(k, *_inset(field, 2)), max(2, radius - 4) * k,
+                                                outline=t.mix(look["rim"], look["fill"][0], 0.55), width=k)
 
 
 def field_box(hotspot):
@@ -153,44 +153,47 @@ def label_size(hotspot):
     return _layout(hotspot, MAX_LABEL_SIZE)[2][0][2]
 
 
-def _engrave(draw, xy, text, f, colour, state):
+def _engrave(draw, xy, text, f, colour, state, k):
     x, y = xy
-    draw.text((x + 1, y + 1), text, font=f, fill=t.SHADOW)
+    draw.text((x + k, y + k), text, font=f, fill=t.SHADOW)
     if state != PRESSED:
-        draw.text((x, y - 1), text, font=f, fill=t.mix(colour, (0, 0, 0), 0.75))
+        draw.text((x, y - k), text, font=f, fill=t.mix(colour, (0, 0, 0), 0.75))
     draw.text((x, y), text, font=f, fill=colour)
 
 
-def _draw_label(frame, hotspot, state, look, max_size):
-    shift = 1 if state == PRESSED else 0
+def _draw_label(frame, hotspot, state, look, max_size, k):
+    """The emblem and the label, laid out in 1x pixels and drawn k times as large: the type at k
+    times the size, centred by its own measurements at that size."""
+    shift = k if state == PRESSED else 0
     emblem, (l, tp, r, b), lines = _layout(hotspot, max_size)
     if emblem:
         ex, ey, s = emblem
-        shadow = emblems.render(hotspot.emblem, s, t.SHADOW)
-        frame.paste(shadow, (ex + 1 + shift, ey + 1 + shift), shadow)
-        icon = emblems.render(hotspot.emblem, s, look["sub"])
-        frame.paste(icon, (ex + shift, ey + shift), icon)
+        shadow = emblems.render(hotspot.emblem, s * k, t.SHADOW)
+        frame.paste(shadow, ((ex + 1) * k + shift, (ey + 1) * k + shift), shadow)
+        icon = emblems.render(hotspot.emblem, s * k, look["sub"])
+        frame.paste(icon, (ex * k + shift, ey * k + shift), icon)
     draw = ImageDraw.Draw(frame)
-    gap = 3
-    heights = [_line_height(path, size) for _, path, size in lines]
-    y = tp + (b - tp - sum(heights) - gap * (len(lines) - 1) + 1) // 2
+    gap = 3 * k
+    heights = [_line_height(path, size * k) for _, path, size in lines]
+    y = tp * k + ((b - tp) * k - sum(heights) - gap * (len(lines) - 1) + 1) // 2
     for (text, path, size), height, colour in zip(lines, heights, (look["text"], look["sub"])):
-        f = t.font(path, size)
+        f = t.font(path, size * k)
         x0, top, x1, _ = f.getbbox(text)
         _, cap_top, _, _ = f.getbbox("Hg")
-        x = l + (r - l - (x1 - x0)) // 2 - x0
-        _engrave(draw, (x + shift, y - cap_top + shift), text, f, colour, state)
+        x = l * k + ((r - l) * k - (x1 - x0)) // 2 - x0
+        _engrave(draw, (x + shift, y - cap_top + shift), text, f, colour, state, k)
         y += height + gap
 
 
-def render(background, hotspot, state, max_size=MAX_LABEL_SIZE):
-    """The frame of `hotspot` in `state`, drawn over `background` (the backdrop crop under it)."""
+def render(background, hotspot, state, max_size=MAX_LABEL_SIZE, k=1):
+    """The frame of `hotspot` in `state`, drawn over `background` (the backdrop crop under it, k
+    times the 1x frame size)."""
     frame = background.copy()
-    w, h = frame.size
+    w, h = hotspot.frame_w, hotspot.frame_h
     outer = (MARGIN, MARGIN, w - MARGIN, h - MARGIN)
     radius = max(4, min(10, (outer[3] - outer[1]) // 4))
     look = _look(hotspot, state)
-    _shadow_or_glow(frame, outer, radius, state)
-    _body(frame, outer, radius, look, state)
-    _draw_label(frame, hotspot, state, look, max_size)
+    _shadow_or_glow(frame, outer, radius, state, k)
+    _body(frame, outer, radius, look, state, k)
+    _draw_label(frame, hotspot, state, look, max_size, k)
     return frame

@@ -46,5 +46,10 @@ def text_width(path, size, text):
     return right - left
 
 
+def box(k, left, top, right, bottom):
+    """An inclusive pixel box of the 1x picture at scale k: each 1x pixel becomes k x k pixels."""
+    return (left * k, top * k, right * k + k - 1, bottom * k + k - 1)
+
+
 def mix(a, b, t):
     return tuple(int(round(x + (y - x) * t)) for x, y in zip(a, b))

@@ -22,16 +22,17 @@ def _play_seal(size):
     return img.resize((size, size), Image.LANCZOS)
 
 
-def render():
+def render(k=1):
+    """The picture at scale k: k times the 1x size, everything drawn at that size."""
     w, h = WELCOME_SIZE
-    img = backdrop.parchment(WELCOME_SIZE, 7100)
+    img = backdrop.parchment(WELCOME_SIZE, 7100, k)
     d = ImageDraw.Draw(img)
-    d.rectangle((0, 0, w - 1, h - 1), outline=t.SEPIA_INK)
-    d.rectangle((3, 3, w - 4, h - 4), outline=t.GOLD_DARK)
-    backdrop.engraved_text(img, w // 2, 8, "Get Started", t.SERIF_BOLD_ITALIC, 13, t.BURGUNDY)
-    tree = emblems.render("tree", 50, t.LEAF_DARK)
-    img.paste(tree, (w // 2 - 40, 26), tree)
-    seal = _play_seal(34)
-    img.paste(seal, (w // 2 + 8, 38), seal)
-    backdrop.engraved_text(img, w // 2, 80, "Tutorial", t.SERIF_BOLD, 16, t.GREEN_BOTTOM)
+    d.rectangle(t.box(k, 0, 0, w - 1, h - 1), outline=t.SEPIA_INK, width=k)
+    d.rectangle(t.box(k, 3, 3, w - 4, h - 4), outline=t.GOLD_DARK, width=k)
+    backdrop.engraved_text(img, w // 2, 8, "Get Started", t.SERIF_BOLD_ITALIC, 13, t.BURGUNDY, k)
+    tree = emblems.render("tree", 50 * k, t.LEAF_DARK)
+    img.paste(tree, ((w // 2 - 40) * k, 26 * k), tree)
+    seal = _play_seal(34 * k)
+    img.paste(seal, ((w // 2 + 8) * k, 38 * k), seal)
+    backdrop.engraved_text(img, w // 2, 80, "Tutorial", t.SERIF_BOLD, 16, t.GREEN_BOTTOM, k)
     return img

@@ -52,7 +52,7 @@ class Application : public MessageBoxPort {
   // sub-screen) waits until every modal run has ended, so that the user's answer is in place;
   // it then comes again as a posted request. True when the request is held.
   bool HoldCloseWhileModal();
-  Bitmap LoadArt(const std::string& name) { return backend_.LoadArt(name); }
+  Bitmap LoadArt(const std::string& name, int scale = 1) { return backend_.LoadArt(name, scale); }
 
   // The exception barrier every handler and backend callback goes through: an escaping error
   // is shown by the default error report, and the program carries on.

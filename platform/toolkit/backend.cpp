@@ -13,4 +13,8 @@ std::string ArtResourceName(const std::string& name) {
   return resource;
 }
 
+std::string ArtResourceType(int scale) {
+  return "ART" + std::to_string(scale) + "X";
+}
+
 }  // namespace kinloom

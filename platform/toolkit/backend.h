@@ -65,9 +65,11 @@ class Backend {
   virtual int ShowMessageBox(const MessageBoxModel& box) = 0;
   // The plain system box of the default error report: stop icon, one OK button.
   virtual void ShowErrorReport(const std::string& caption, const std::string& text) = 0;
-  // Art by asset stem, e.g. "main-artArbora" (file assets/art/main-artArbora.bmp, resource
-  // MAIN_ARTARBORA), decoded. Throws kinloom::Error when it is missing or malformed.
-  virtual Bitmap LoadArt(const std::string& name) = 0;
+  // Art by asset stem at `scale` (1 or 2), decoded: "main-artArbora" at 1 is the file
+  // assets/art/main-artArbora.bmp, at 2 assets/art-2x/main-artArbora.bmp, each kept compressed
+  // (packed_art.h) as the resource ArtResourceName(name) of type ArtResourceType(scale). Throws
+  // kinloom::Error when it is missing or malformed.
+  virtual Bitmap LoadArt(const std::string& name, int scale) = 0;
   virtual DoubleClickLimits SystemDoubleClickLimits() const = 0;
   // Every left press, on any window (its frame too), box or button of the program, goes to
   // `observer` before the window or control under it gets it. An empty observer ends this.
@@ -76,5 +78,8 @@ class Backend {
 
 // The resource name under which the Windows build embeds an art asset: upper case, '-' as '_'.
 std::string ArtResourceName(const std::string& name);
+// The resource type of the art at `scale`: "ART1X", "ART2X". A type per scale keeps each scale's
+// pictures together in the program file, so reading the 1x art never pages in the 2x art.
+std::string ArtResourceType(int scale);
 
 }  // namespace kinloom

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/error.h"
-#include "platform/toolkit/dib.h"
+#include "platform/toolkit/packed_art.h"
 #include "platform/toolkit/window.h"
 #include "platform/win32/common_controls.h"
 #include "platform/win32/message_box_window.h"
@@ -93,14 +93,15 @@ void Win32Backend::ShowErrorReport(const std::string& caption, const std::string
   ShowErrorReportBox(BlockedWindow(true), caption, text);
 }
 
-Bitmap Win32Backend::LoadArt(const std::string& name) {
+Bitmap Win32Backend::LoadArt(const std::string& name, int scale) {
   HMODULE module = GetModuleHandleA(nullptr);
   const std::string resource = ArtResourceName(name);
-  HRSRC found = FindResourceA(module, resource.c_str(), reinterpret_cast<LPCSTR>(RT_BITMAP));
+  const std::string type = ArtResourceType(scale);
+  HRSRC found = FindResourceA(module, resource.c_str(), type.c_str());
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) throw Error("The picture " + name + " is missing from the program file");
-  return DecodeDib(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
+  return UnpackArt(static_cast<const std::uint8_t*>(data), SizeofResource(module, found));
 }
 
 DoubleClickLimits Win32Backend::SystemDoubleClickLimits() const {

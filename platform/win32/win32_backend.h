@@ -21,8 +21,8 @@ class Win32Backend final : public Backend {
   int RunModal(Window& window) override;
   int ShowMessageBox(const MessageBoxModel& box) override;
   void ShowErrorReport(const std::string& caption, const std::string& text) override;
-  // From the BITMAP resource named ArtResourceName(name) of the program file.
-  Bitmap LoadArt(const std::string& name) override;
+  // From the program file's resource ArtResourceName(name) of type ArtResourceType(scale).
+  Bitmap LoadArt(const std::string& name, int scale) override;
   DoubleClickLimits SystemDoubleClickLimits() const override;
   void ReportPressesTo(PressObserver observer) override;
 

@@ -10,10 +10,10 @@
 #include <utility>
 
 #include "platform/error.h"
-#include "platform/toolkit/dib.h"
+#include "platform/toolkit/packed_art.h"
 
-#ifndef KINLOOM_ART_DIR
-#error "KINLOOM_ART_DIR must name the source tree's assets/art folder"
+#ifndef KINLOOM_PACKED_ART_DIR
+#error "KINLOOM_PACKED_ART_DIR must name the build's folder of packed art"
 #endif
 
 namespace kinloom {
@@ -23,19 +23,21 @@ void Remove(std::vector<HeadlessWindow*>& list, HeadlessWindow* native) {
   list.erase(std::remove(list.begin(), list.end(), native), list.end());
 }
 
-// Every test builds all six windows; decoding the art once per process keeps the suite quick.
-const Bitmap& DecodedArtFile(const std::string& name) {
-  static std::map<std::string, Bitmap> decoded;
-  auto found = decoded.find(name);
+// The art as the program file holds it, packed by the build. Every test builds all six windows;
+// decoding each picture once per process keeps the suite quick.
+const Bitmap& DecodedArtFile(const std::string& name, int scale) {
+  static std::map<std::pair<std::string, int>, Bitmap> decoded;
+  auto found = decoded.find({name, scale});
   if (found != decoded.end()) return found->second;
-  const std::string path = std::string(KINLOOM_ART_DIR) + "/" + name + ".bmp";
+  const std::string path =
+      std::string(KINLOOM_PACKED_ART_DIR) + "/" + std::to_string(scale) + "x/" + name + ".bmp.z";
   std::ifstream file(path, std::ios::binary);
   if (!file) throw Error("Cannot load the picture " + name);
   std::ostringstream bytes;
   bytes << file.rdbuf();
   const std::string data = bytes.str();
-  Bitmap bitmap = DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
-  return decoded.emplace(name, std::move(bitmap)).first->second;
+  Bitmap bitmap = UnpackArt(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
+  return decoded.emplace(std::make_pair(name, scale), std::move(bitmap)).first->second;
 }
 
 }  // namespace
@@ -151,10 +153,11 @@ void HeadlessBackend::ShowErrorReport(const std::string& caption, const std::str
   errorReports_.push_back({caption, text});
 }
 
-Bitmap HeadlessBackend::LoadArt(const std::string& name) {
-  auto found = art_.find(name);
+Bitmap HeadlessBackend::LoadArt(const std::string& name, int scale) {
+  artLoads_.emplace_back(name, scale);
+  auto found = art_.find({name, scale});
   if (found != art_.end()) return found->second;
-  return DecodedArtFile(name);
+  return DecodedArtFile(name, scale);
 }
 
 void HeadlessBackend::Then(std::function<void()> step) {
@@ -178,8 +181,8 @@ std::vector<ErrorReport> HeadlessBackend::TakeErrorReports() {
   return std::move(errorReports_);
 }
 
-void HeadlessBackend::SetArt(const std::string& name, Bitmap art) {
-  art_[name] = std::move(art);
+void HeadlessBackend::SetArt(const std::string& name, Bitmap art, int scale) {
+  art_[{name, scale}] = std::move(art);
 }
 
 HeadlessWindow& HeadlessBackend::NativeOf(const Window& window) {

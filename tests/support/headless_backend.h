@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/toolkit/backend.h"
@@ -83,7 +84,7 @@ class HeadlessBackend : public Backend {
   int RunModal(Window& window) override;
   int ShowMessageBox(const MessageBoxModel& box) override;
   void ShowErrorReport(const std::string& caption, const std::string& text) override;
-  Bitmap LoadArt(const std::string& name) override;
+  Bitmap LoadArt(const std::string& name, int scale) override;
   // Fixed, as on a system with the default settings.
   DoubleClickLimits SystemDoubleClickLimits() const override { return {}; }
   void ReportPressesTo(PressObserver observer) override { pressObserver_ = std::move(observer); }
@@ -94,8 +95,10 @@ class HeadlessBackend : public Backend {
   void RunPosted();
   ScriptedMessageBoxes& Boxes() { return boxes_; }
   std::vector<ErrorReport> TakeErrorReports();
-  // Art served instead of the file assets/art/<name>.bmp.
-  void SetArt(const std::string& name, Bitmap art);
+  // Art served instead of the picture the program file would hold.
+  void SetArt(const std::string& name, Bitmap art, int scale = 1);
+  // Every picture asked for so far, with its scale, in order.
+  const std::vector<std::pair<std::string, int>>& ArtLoads() const { return artLoads_; }
 
   // Screen state.
   static HeadlessWindow& NativeOf(const Window& window);
@@ -151,7 +154,8 @@ class HeadlessBackend : public Backend {
   bool outOfSteps_ = false;
   ScriptedMessageBoxes boxes_;
   std::vector<ErrorReport> errorReports_;
-  std::map<std::string, Bitmap> art_;
+  std::map<std::pair<std::string, int>, Bitmap> art_;
+  std::vector<std::pair<std::string, int>> artLoads_;
 };
 
 }  // namespace kinloom

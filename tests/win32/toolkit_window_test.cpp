@@ -500,17 +500,18 @@ TEST_F(ToolkitWindowTest, HandlerErrorsAreReportedAndTheProgramCarriesOn) {
   EXPECT_EQ(main_->events.back(), "up");  // the release ran after the failed click
 }
 
-TEST(ArtResourceTest, LoadsEmbeddedPicturesByAssetName) {
+TEST(ArtResourceTest, LoadsEmbeddedPicturesByAssetNameAtBothScales) {
   Win32Backend backend;
-  const Bitmap background = backend.LoadArt("main-artMainBackground");
-  EXPECT_EQ(background.Width(), 632);
-  EXPECT_EQ(background.Height(), 453);
-  EXPECT_EQ(background.SourceBitsPerPixel(), 8);
-  const Bitmap welcome = backend.LoadArt("welcome-artTutorial");
-  EXPECT_EQ(welcome.Width(), 139);
-  EXPECT_EQ(welcome.Height(), 103);
-  EXPECT_EQ(welcome.SourceBitsPerPixel(), 24);
-  EXPECT_THROW(backend.LoadArt("main-artMissing"), Error);
+  for (int scale : {1, 2}) {
+    SCOPED_TRACE(scale);
+    const Bitmap background = backend.LoadArt("main-artMainBackground", scale);
+    EXPECT_EQ(background.GetSize(), (Size{632 * scale, 453 * scale}));
+    EXPECT_EQ(background.SourceBitsPerPixel(), 8);
+    const Bitmap welcome = backend.LoadArt("welcome-artTutorial", scale);
+    EXPECT_EQ(welcome.GetSize(), (Size{139 * scale, 103 * scale}));
+    EXPECT_EQ(welcome.SourceBitsPerPixel(), 24);
+    EXPECT_THROW(backend.LoadArt("main-artMissing", scale), Error);
+  }
 }
 
 }  // namespace

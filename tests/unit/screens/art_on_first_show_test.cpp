@@ -1,9 +1,11 @@
 // A screen's art is decoded when the screen is first shown, not at start, and a picture that
-// cannot be decoded is reported then, through the application's error report.
+// cannot be decoded is reported then, through the application's error report. A start at 96
+// DPI unpacks the main menu's 1x art and nothing else.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "screens/family_screen.h"
@@ -29,6 +31,13 @@ class ArtOnFirstShowTest : public ScreensTest {
 
   TfrmMain& main = *frmMain;
 };
+
+TEST_F(ArtOnFirstShowTest, AStartUnpacksOnlyTheMainMenusArtAt1x) {
+  std::vector<std::pair<std::string, int>> expected{{"main-artMainBackground", 1}};
+  for (const HotspotLayout& row : main.Layout())
+    expected.emplace_back(std::string("main-") + row.strip, 1);
+  EXPECT_EQ(backend.ArtLoads(), expected);
+}
 
 TEST_F(ArtOnFirstShowTest, ASubScreensArtIsDecodedWhenItIsFirstShownNotAtStart) {
   TfrmFamily& family = *frmFamily;

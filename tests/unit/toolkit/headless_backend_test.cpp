@@ -122,14 +122,19 @@ TEST_F(HeadlessTest, PointerInputToADisabledWindowFailsTheTest) {
   EXPECT_EQ(failures.size(), 3);  // move, press and release each refused
 }
 
-TEST_F(HeadlessTest, LoadArtReadsTheAssetFolderOrTheTestsOwnArt) {
-  const Bitmap strip = backend.LoadArt("main-artArbora");
-  EXPECT_EQ(strip.GetSize(), (Size{185, 294}));
-  EXPECT_EQ(strip.SourceBitsPerPixel(), 8);
-  EXPECT_EQ(backend.LoadArt("welcome-artTutorial").SourceBitsPerPixel(), 24);
+TEST_F(HeadlessTest, LoadArtServesThePackedArtOfBothScalesOrTheTestsOwnArt) {
+  for (int scale : {1, 2}) {
+    SCOPED_TRACE(scale);
+    const Bitmap strip = backend.LoadArt("main-artArbora", scale);
+    EXPECT_EQ(strip.GetSize(), (Size{185 * scale, 294 * scale}));
+    EXPECT_EQ(strip.SourceBitsPerPixel(), 8);
+    EXPECT_EQ(backend.LoadArt("welcome-artTutorial", scale).SourceBitsPerPixel(), 24);
+    EXPECT_THROW(backend.LoadArt("main-artMissing", scale), Error);
+  }
+  EXPECT_THROW(backend.LoadArt("main-artArbora", 3), Error);
   backend.SetArt("main-artArbora", Bitmap(3, 9, 0x010101));
-  EXPECT_EQ(backend.LoadArt("main-artArbora").GetSize(), (Size{3, 9}));
-  EXPECT_THROW(backend.LoadArt("main-artMissing"), Error);
+  EXPECT_EQ(backend.LoadArt("main-artArbora", 1).GetSize(), (Size{3, 9}));
+  EXPECT_EQ(backend.LoadArt("main-artArbora", 2).GetSize(), (Size{370, 588}));
 }
 
 TEST(ArtResourceName, UpperCasesAndTurnsDashesIntoUnderscores) {
