@@ -46,7 +46,6 @@ std::uintptr_t ShellOpen(const std::string& file, const std::string& parameters,
                          const std::string& folder);
 bool ShellOpenOk(const std::string& file, const std::string& parameters, const std::string& folder);
 
-// One place a program may be started from.
 struct StartCandidate {
   std::string path;
   // Runs once the file is found, just before the shell gets it by its full path as it was

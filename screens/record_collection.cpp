@@ -5,13 +5,6 @@
 
 namespace kinloom {
 
-const PartnerViewer kCensusViewer = {&Global::CensusViewerDir, "tyviewer.exe",
-                                     "Census Record Viewer is not installed. Install now?",
-                                     Global::DiskProgram::kSetup};
-const PartnerViewer kArchivesViewer = {&Global::ArchivesDir, "parcelry.exe",
-                                       "Archive Record Viewer is not installed. Install now?",
-                                       Global::DiskProgram::kInstall};
-
 bool OpenRecordCollection(const RecordCollection& collection) {
   const PartnerViewer& viewer = collection.viewer;
   // Exactly "na": the viewer's registry entry could not be read, so it is not installed.

@@ -15,7 +15,10 @@ struct PartnerViewer {
   Global::DiskProgram installer;
 };
 
-extern const PartnerViewer kCensusViewer, kArchivesViewer;
+// clang-format off
+inline const PartnerViewer kCensusViewer   = {&Global::CensusViewerDir, "tyviewer.exe", "Census Record Viewer is not installed. Install now?",  Global::DiskProgram::kSetup};
+inline const PartnerViewer kArchivesViewer = {&Global::ArchivesDir,     "parcelry.exe", "Archive Record Viewer is not installed. Install now?", Global::DiskProgram::kInstall};
+// clang-format on
 
 struct RecordCollection {
   const PartnerViewer& viewer;

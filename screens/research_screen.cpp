@@ -1,7 +1,6 @@
 // The research screen: the research programs, the immigrant ships, the Ellis Island pages.
 #include "screens/research_screen.h"
 
-#include "launcher/global.h"
 #include "launcher/suite_disks.h"
 #include "screens/record_collection.h"
 

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "launcher/global.h"
 #include "launcher/suite_disks.h"
 #include "platform/message_box.h"
 #include "screens/record_collection.h"

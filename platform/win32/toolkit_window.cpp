@@ -33,8 +33,7 @@ COLORREF ToColorRef(std::uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-// Each button's press, the second press of a double click (a press like any other, which the
-// application tells apart) and its release.
+// Each button's press, second press of a double click (a press like any other) and release.
 constexpr struct {
   UINT press, secondPress, release;
   MouseButton button;
