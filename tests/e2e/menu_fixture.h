@@ -23,8 +23,8 @@ constexpr int kIdCancel = IDCANCEL;
 constexpr int kIdYes = IDYES;
 constexpr int kIdNo = IDNO;
 
-// The registered sign as the menu writes it, byte 0xAE.
-constexpr char kReg[] = "\xAE";
+// The registered sign, U+00AE, in UTF-8 as the harness reads every text.
+constexpr char kReg[] = "\u00AE";
 
 class MenuTest : public ::testing::Test {
  protected:

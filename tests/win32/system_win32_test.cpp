@@ -78,7 +78,7 @@ TEST_F(ProfileTest, FirstWriteCreatesTheFile) {
   EXPECT_NE(ReadTextFile(path_).find("Reminder=1"), std::string::npos);
 }
 
-TEST_F(ProfileTest, LongValuesAreCutAt2047Bytes) {
+TEST_F(ProfileTest, LongValuesAreCutAt2047Characters) {
   std::string value(3000, 'a');
   value[2046] = 'b';
   value[2047] = 'c';
