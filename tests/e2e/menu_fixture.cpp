@@ -126,6 +126,11 @@ void MenuTest::WriteSettings(const std::string& text) {
   writtenSettings_ = text;
 }
 
+void MenuTest::WriteSettings(const std::string& text, SettingsEncoding encoding) {
+  world_.WriteSettings(SettingsBytes(text, encoding));
+  writtenSettings_ = text;
+}
+
 void MenuTest::BuildStandardWorld(const char* reminder) {
   WriteSettings(StandardSettings(reminder));
   for (const char* program : kSuitePrograms) world_.PlaceProgram(std::string("suite\\") + program);

@@ -72,8 +72,10 @@ class MenuTest : public ::testing::Test {
   // before unchanged, and Reminder as expected.
   void ExpectMenuEndsWithReminder(const char* reminder);
 
-  // Writes Brindle.ini and remembers it for the check at exit.
+  // Writes Brindle.ini and remembers it for the check at exit: `text` as it is, or UTF-8 text
+  // stored in `encoding`.
   void WriteSettings(const std::string& text);
+  void WriteSettings(const std::string& text, SettingsEncoding encoding);
 
   void RecordFailureScene() const;
 

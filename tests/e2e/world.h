@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "tests/support/settings_file.h"
+
 namespace kinloom::e2e {
 
 // The partner viewers' keys under HKEY_LOCAL_MACHINE, in the one view every build of the menu
