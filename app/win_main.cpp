@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/toolkit/application.h"
-#include "platform/win32/display_text.h"
 #include "platform/win32/system_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_backend.h"
 #include "screens/startup.h"
 
@@ -16,8 +16,8 @@ namespace {
 
 // Only what escapes the application's own barrier arrives here, such as a failed window class.
 void ReportFatal(const std::string& text) {
-  MessageBoxW(nullptr, kinloom::DisplayText(kinloom::ErrorReportText(text)).c_str(),
-              kinloom::DisplayText(kinloom::kApplicationTitle).c_str(),
+  MessageBoxW(nullptr, kinloom::ToUtf16(kinloom::ErrorReportText(text)).c_str(),
+              kinloom::ToUtf16(kinloom::kApplicationTitle).c_str(),
               MB_ICONSTOP | MB_OK | MB_TASKMODAL);
 }
 

@@ -6,9 +6,9 @@
 
 #include "platform/error.h"
 #include "platform/win32/clipboard.h"
-#include "platform/win32/display_text.h"
 #include "platform/win32/message_box_layout.h"
 #include "platform/win32/native_controls.h"
+#include "platform/win32/wide_text.h"
 
 namespace kinloom {
 
@@ -131,8 +131,7 @@ LRESULT MessageBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void MessageBoxWindow::OnUncaughtError(const std::string& text) {
-  MessageBoxW(Handle(), DisplayText(text).c_str(), DisplayText(box_.caption).c_str(),
-              MB_ICONSTOP | MB_OK);
+  MessageBoxW(Handle(), ToUtf16(text).c_str(), ToUtf16(box_.caption).c_str(), MB_ICONSTOP | MB_OK);
 }
 
 void MessageBoxWindow::OnCommand(WPARAM wParam) {

@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "platform/toolkit/application.h"
-#include "platform/win32/display_text.h"
 #include "platform/win32/key_input.h"
 #include "platform/win32/native_controls.h"
+#include "platform/win32/wide_text.h"
 
 namespace kinloom {
 
@@ -264,7 +264,7 @@ void ToolkitWindow::OnUncaughtError(const std::string& text) {
   if (Application* application = model_.App()) {
     application->ReportError(text);
   } else {
-    MessageBoxW(Handle(), DisplayText(text).c_str(), DisplayText(model_.title).c_str(),
+    MessageBoxW(Handle(), ToUtf16(text).c_str(), ToUtf16(model_.title).c_str(),
                 MB_ICONSTOP | MB_OK);
   }
 }

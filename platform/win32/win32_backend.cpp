@@ -7,10 +7,10 @@
 #include "platform/toolkit/packed_art.h"
 #include "platform/toolkit/window.h"
 #include "platform/win32/common_controls.h"
-#include "platform/win32/display_text.h"
 #include "platform/win32/message_box_window.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/toolkit_window.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win_api.h"
 
 namespace kinloom {
@@ -92,7 +92,7 @@ int Win32Backend::ShowMessageBox(const MessageBoxModel& box) {
 
 void Win32Backend::ShowErrorReport(const std::string& caption, const std::string& text) {
   // Over the window it blocks; MB_TASKMODAL: without one, every window of the program waits.
-  MessageBoxW(BlockedWindow(true), DisplayText(text).c_str(), DisplayText(caption).c_str(),
+  MessageBoxW(BlockedWindow(true), ToUtf16(text).c_str(), ToUtf16(caption).c_str(),
               MB_ICONSTOP | MB_OK | MB_TASKMODAL);
 }
 

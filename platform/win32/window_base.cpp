@@ -5,8 +5,8 @@
 #include <exception>
 
 #include "platform/error.h"
-#include "platform/win32/display_text.h"
 #include "platform/win32/system_error_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace kinloom {
 
@@ -81,7 +81,7 @@ void WindowBase::RegisterWindowClass(const wchar_t* name, UINT style, HICON icon
   windowClass.hbrBackground = background;
   windowClass.lpszClassName = name;
   if (!RegisterClassExW(&windowClass)) {
-    throw Error("Cannot register the window class " + TextFromWide(name) + ": " +
+    throw Error("Cannot register the window class " + ToUtf8(name) + ": " +
                 SystemErrorText(GetLastError()));
   }
 }
@@ -112,10 +112,9 @@ WindowBase* WindowBase::FromHandle(HWND hwnd) {
 
 void WindowBase::Create(const WindowCreation& creation) {
   const RECT& r = creation.bounds;
-  HWND hwnd =
-      CreateWindowExW(creation.exStyle, creation.className, DisplayText(creation.title).c_str(),
-                      creation.style, r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr,
-                      nullptr, GetModuleHandleW(nullptr), this);
+  HWND hwnd = CreateWindowExW(creation.exStyle, creation.className, ToUtf16(creation.title).c_str(),
+                              creation.style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd) {
     throw Error("Cannot create the window \"" + creation.title +
                 "\": " + SystemErrorText(GetLastError()));
