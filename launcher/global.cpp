@@ -28,6 +28,7 @@ int ShowMessageBox(const std::string& text, int kind, int buttons, int /*helpCon
   return messageBoxPort->ShowMessageBox(BuildMessageBox(text, kind, buttons));
 }
 
+// Byte by byte is right for UTF-8: no byte of a character beyond ASCII is a backslash.
 std::string AddTrailingBackslash(const std::string& path) {
   if (path.empty() || path.back() == '\\') return path;
   return path + '\\';

@@ -29,7 +29,7 @@ void StartFirstFound(const std::vector<StartCandidate>& candidates,
 
 void ReportMissingProgram(const std::string& displayName) {
   ShowMessageBox("Cannot locate the " + displayName + " executable file.  " +
-                     "Please reinstall Kinloom\xAE to ensure correct operation.",
+                     "Please reinstall Kinloom\u00AE to ensure correct operation.",
                  kMsgError, kMbCancel, 0);
 }
 
@@ -42,7 +42,7 @@ void LaunchInstalled(const std::string& folder, const std::string& exeName,
 
 void ReportNoHtmlAssociation(const std::string& url) {
   ShowMessageBox(
-      "Kinloom\xAE was unable to locate an association for .HTML files on this system.  "
+      "Kinloom\u00AE was unable to locate an association for .HTML files on this system.  "
       "To access the web page, launch your browser and open " +
           url,
       kMsgError, kMbOk, 0);

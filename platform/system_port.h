@@ -1,4 +1,5 @@
 // The system port: every side effect the launcher has on the machine, behind one narrow interface.
+// Every text, path and name that crosses it is UTF-8.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +17,7 @@ enum class RegistryOutcome {
 
 struct RegistryValue {
   RegistryOutcome outcome = RegistryOutcome::kCannotOpen;
-  std::string text;  // only for kText: the stored bytes cut at the first NUL
+  std::string text;  // only for kText: the stored text cut at the first NUL
 };
 
 class SystemPort {
@@ -25,12 +26,14 @@ class SystemPort {
 
   // Reads `key` of `section` from the profile file named by its bare `file` name (so it lives in
   // the Windows folder). Returns `fallback` when file, section or key is absent; a present but
-  // empty key gives empty text. Names match without regard to case; at most 2047 bytes come back.
+  // empty key gives empty text. Names match without regard to case; at most 2047 characters come
+  // back. An ANSI file is read through the system's code page.
   virtual std::string ReadProfileString(const std::string& file, const std::string& section,
                                         const std::string& key, const std::string& fallback) = 0;
 
   // Writes `key`=`value` into `section` of the bare-named profile file, creating what is absent
-  // and keeping every other section and key. Returns false when the file cannot be written.
+  // and keeping every other section and key and the file's encoding. Returns false when the file
+  // cannot be written.
   virtual bool WriteProfileString(const std::string& file, const std::string& section,
                                   const std::string& key, const std::string& value) = 0;
 

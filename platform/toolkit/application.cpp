@@ -9,6 +9,7 @@ namespace kinloom {
 
 const char* const Application::kUnknownErrorText = "An unexpected error occurred";
 
+// The last byte of a UTF-8 character sorts after '.' exactly when the character does.
 std::string ErrorReportText(const std::string& text) {
   if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') return text + ".";
   return text;

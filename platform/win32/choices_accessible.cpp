@@ -5,21 +5,16 @@
 #include <string>
 
 #include "platform/win32/private_messages.h"
+#include "platform/win32/wide_text.h"
 
 namespace kinloom {
 
 namespace {
 
-// What the menu's text is written in.
-constexpr UINT kTextCodePage = 1252;
-
 HRESULT ToBstr(const std::string& text, BSTR* out) {
-  const int length = static_cast<int>(text.size());
-  const int wide = MultiByteToWideChar(kTextCodePage, 0, text.data(), length, nullptr, 0);
-  *out = SysAllocStringLen(nullptr, static_cast<UINT>(wide));
-  if (!*out) return E_OUTOFMEMORY;
-  MultiByteToWideChar(kTextCodePage, 0, text.data(), length, *out, wide);
-  return S_OK;
+  const std::wstring wide = ToUtf16(text);
+  *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+  return *out ? S_OK : E_OUTOFMEMORY;
 }
 
 void SetLong(VARIANT* variant, long value) {

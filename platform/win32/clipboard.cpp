@@ -3,14 +3,13 @@
 
 #include <cstring>
 
-#include "platform/win32/display_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace kinloom {
 
-// As Unicode from code page 1252, like every display text: the system derives the other
-// clipboard formats from it in the user's own code page.
+// As Unicode: the system derives the other clipboard formats from it in the user's own code page.
 bool CopyTextToClipboard(HWND owner, const std::string& text) {
-  const std::wstring wide = DisplayText(text);
+  const std::wstring wide = ToUtf16(text);
   const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
   if (!memory) return false;

@@ -7,7 +7,7 @@
 
 namespace kinloom {
 
-// Replaces the clipboard's contents by `text` (ANSI) on behalf of `owner`; false on failure.
+// Replaces the clipboard's contents by `text` (UTF-8) on behalf of `owner`; false on failure.
 bool CopyTextToClipboard(HWND owner, const std::string& text);
 
 }  // namespace kinloom

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "platform/win32/display_text.h"
 #include "platform/win32/gdi_handles.h"
+#include "platform/win32/wide_text.h"
 
 namespace kinloom {
 
@@ -31,14 +31,14 @@ SIZE DialogBaseUnits(HDC dc) {
 }
 
 SIZE MeasureText(HDC dc, const std::string& text, int maxWidth) {
-  const std::wstring wide = DisplayText(text);
+  const std::wstring wide = ToUtf16(text);
   RECT r{0, 0, maxWidth, 0};
   DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | kMessageTextFormat);
   return {r.right, r.bottom};
 }
 
 int CaptionWidth(HDC dc, const std::string& caption) {
-  const std::wstring wide = DisplayText(caption);
+  const std::wstring wide = ToUtf16(caption);
   RECT r{0, 0, 0, 0};
   // Without DT_NOPREFIX: the '&' of an accelerator takes no room.
   DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | DT_SINGLELINE);

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "platform/error.h"
-#include "platform/win32/display_text.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/system_error_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace kinloom {
 
@@ -63,7 +63,7 @@ ChildControl ChildFor(const Control& control) {
 // A label sized to its text keeps its top-left corner.
 void FitLabelToText(HWND child, const Label& label, HFONT font) {
   if (label.text.empty()) return;
-  const std::wstring text = DisplayText(label.text);
+  const std::wstring text = ToUtf16(label.text);
   RECT r{0, 0, label.wordWrap ? label.width : 0, 0};
   {
     WindowDc dc(child);
@@ -85,7 +85,7 @@ void SetChecked(HWND child, const Control& control) {
 HWND CreateChildControl(HWND parent, const ChildControl& child, HFONT font) {
   const RECT& r = child.bounds;
   HWND hwnd = CreateWindowExW(
-      0, child.className, DisplayText(child.text).c_str(), WS_CHILD | child.style, r.left, r.top,
+      0, child.className, ToUtf16(child.text).c_str(), WS_CHILD | child.style, r.left, r.top,
       r.right - r.left, r.bottom - r.top, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(child.id)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) {
@@ -98,8 +98,7 @@ HWND CreateChildControl(HWND parent, const ChildControl& child, HFONT font) {
 HFONT CreateWindowFont(const Window& window) {
   return CreateFontW(-MulDiv(window.fontPointSize, kLayoutDpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
                      FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                     DisplayText(window.fontName).c_str());
+                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, ToUtf16(window.fontName).c_str());
 }
 
 void CreateNativeControls(const Window& window, HWND parent, HFONT font) {
@@ -130,7 +129,7 @@ void UpdateNativeControl(HWND parent, const Control& control) {
   const ChildControl wanted = ChildFor(control);
   if (!child || !wanted.className) return;
   SetChecked(child, control);
-  SetWindowTextW(child, DisplayText(wanted.text).c_str());
+  SetWindowTextW(child, ToUtf16(wanted.text).c_str());
   SetWindowPos(child, nullptr, control.left, control.top, control.width, control.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   if (control.Kind() == ControlKind::kLabel && static_cast<const Label&>(control).autoSize) {

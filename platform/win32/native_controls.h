@@ -13,7 +13,7 @@ namespace kinloom {
 // One standard control to make.
 struct ChildControl {
   const wchar_t* className = nullptr;
-  std::string text;  // code page 1252
+  std::string text;  // UTF-8
   DWORD style = 0;   // besides WS_CHILD
   RECT bounds{};     // in the parent's client coordinates
   int id = 0;

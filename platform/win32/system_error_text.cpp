@@ -1,7 +1,7 @@
 // Turns a Windows error code into the system's own text for it.
 #include "platform/win32/system_error_text.h"
 
-#include "platform/win32/display_text.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win_api.h"
 
 namespace kinloom {
@@ -10,8 +10,7 @@ std::string SystemErrorText(unsigned long code) {
   wchar_t buffer[512];
   DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                                 code, 0, buffer, 512, nullptr);
-  // Shown with the program's other texts, which are code page 1252.
-  std::string text = TextFromWide(std::wstring(buffer, length));
+  std::string text = ToUtf8(std::wstring(buffer, length));
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
     text.pop_back();
   }

@@ -5,8 +5,7 @@
 
 namespace kinloom {
 
-// The system's message for `code` in code page 1252, without its trailing line break, or
-// "Windows error N".
+// The system's message for `code` in UTF-8, without its trailing line break, or "Windows error N".
 std::string SystemErrorText(unsigned long code);
 
 }  // namespace kinloom

@@ -1,12 +1,18 @@
-// The system port on the real Windows API (ANSI calls, code page 1252 bytes).
+// The system port on the real Windows API: wide calls only, UTF-8 texts converted at each call.
 #pragma once
 
 #include "platform/system_port.h"
+#include "platform/win32/win_api.h"
 
 namespace kinloom {
 
 class SystemWin32 final : public SystemPort {
  public:
+  // SetErrorMode, or a stand-in that records the modes the existence tests set around a look.
+  using ErrorModeSetter = UINT(WINAPI*)(UINT mode);
+
+  explicit SystemWin32(ErrorModeSetter setErrorMode = SetErrorMode);
+
   std::string ReadProfileString(const std::string& file, const std::string& section,
                                 const std::string& key, const std::string& fallback) override;
   bool WriteProfileString(const std::string& file, const std::string& section,
@@ -21,6 +27,9 @@ class SystemWin32 final : public SystemPort {
                            const std::string& folder) override;
   int DisplayColorCount() override;
   bool BringWindowToForeground(const std::string& title) override;
+
+ private:
+  ErrorModeSetter setErrorMode_;
 };
 
 }  // namespace kinloom

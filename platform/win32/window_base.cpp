@@ -6,9 +6,9 @@
 
 #include "platform/error.h"
 #include "platform/toolkit/application.h"
-#include "platform/win32/display_text.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/system_error_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace kinloom {
 
@@ -80,7 +80,7 @@ void WindowBase::RegisterWindowClass(const wchar_t* name, UINT style, HICON icon
   windowClass.hbrBackground = background;
   windowClass.lpszClassName = name;
   if (!RegisterClassExW(&windowClass)) {
-    throw Error("Cannot register the window class " + TextFromWide(name) + ": " +
+    throw Error("Cannot register the window class " + ToUtf8(name) + ": " +
                 SystemErrorText(GetLastError()));
   }
 }
@@ -111,10 +111,9 @@ WindowBase* WindowBase::FromHandle(HWND hwnd) {
 
 void WindowBase::Create(const WindowCreation& creation) {
   const RECT& r = creation.bounds;
-  HWND hwnd =
-      CreateWindowExW(creation.exStyle, creation.className, DisplayText(creation.title).c_str(),
-                      creation.style, r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr,
-                      nullptr, GetModuleHandleW(nullptr), this);
+  HWND hwnd = CreateWindowExW(creation.exStyle, creation.className, ToUtf16(creation.title).c_str(),
+                              creation.style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd) {
     throw Error("Cannot create the window \"" + creation.title +
                 "\": " + SystemErrorText(GetLastError()));
@@ -164,7 +163,7 @@ void WindowBase::PassActivation() {
 }
 
 void ShowErrorReportBox(HWND owner, const std::string& caption, const std::string& text) {
-  MessageBoxW(owner, DisplayText(text).c_str(), DisplayText(caption).c_str(),
+  MessageBoxW(owner, ToUtf16(text).c_str(), ToUtf16(caption).c_str(),
               MB_ICONSTOP | MB_OK | MB_TASKMODAL);
 }
 

@@ -11,7 +11,7 @@ namespace kinloom {
 // What CreateWindowExW needs, gathered so callers name each part.
 struct WindowCreation {
   const wchar_t* className = nullptr;
-  std::string title;  // code page 1252
+  std::string title;  // UTF-8
   DWORD style = 0;
   DWORD exStyle = 0;
   RECT bounds{};  // outer rectangle, screen coordinates

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/wide_text.h"
 #include "tests/e2e/hotspot_input.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
@@ -45,10 +46,7 @@ VARIANT Child(long id) {
 
 std::string Narrow(BSTR text) {
   if (!text) return "";
-  const int length = static_cast<int>(SysStringLen(text));
-  std::string narrow(WideCharToMultiByte(1252, 0, text, length, nullptr, 0, nullptr, nullptr), 0);
-  WideCharToMultiByte(1252, 0, text, length, narrow.data(), static_cast<int>(narrow.size()),
-                      nullptr, nullptr);
+  const std::string narrow = ToUtf8(std::wstring(text, SysStringLen(text)));
   SysFreeString(text);
   return narrow;
 }
@@ -249,9 +247,9 @@ std::vector<std::string> ChildNames(HWND dialog) {
 std::string ClipboardText() {
   std::string text;
   if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-      text = bytes;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const wchar_t* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = ToUtf8(wide);
       GlobalUnlock(data);
     }
   }

@@ -208,7 +208,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   // Without the journal the stand-ins show their windows instead of journaling.
-  SetEnvironmentVariableA(kJournalVariable, nullptr);
+  SetEnvironmentVariableW(kJournalVariable, nullptr);
   const World world(kDemoRoot, WindowsPathOf(KINLOOM_E2E_STAND_IN));
   BuildDemoWorld(world);
   return command == "run" ? Run(world) : RunTour(world, WindowsPathOf(argv[2]));

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/wide_text.h"
 #include "tests/e2e/image.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/journal.h"
@@ -25,7 +26,7 @@ class HarnessTest : public ::testing::Test {
   void SetUp() override {
     world_.Clear();
     world_.MakeFolder("work");
-    SetEnvironmentVariableA(kJournalVariable, Journal().c_str());
+    SetEnvironmentVariableW(kJournalVariable, ToUtf16(Journal()).c_str());
   }
 
   void TearDown() override {
@@ -43,22 +44,27 @@ class HarnessTest : public ::testing::Test {
 
   static INT_PTR Open(const std::string& file, const std::string& parameters = "",
                       const std::string& folder = "") {
-    return reinterpret_cast<INT_PTR>(ShellExecuteA(
-        nullptr, "open", file.c_str(), parameters.c_str(), folder.c_str(), SW_SHOWNORMAL));
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", ToUtf16(file).c_str(),
+                                                   ToUtf16(parameters).c_str(),
+                                                   ToUtf16(folder).c_str(), SW_SHOWNORMAL));
   }
 
   World world_;
 };
 
+// Names from beyond any one code page arrive in the journal as they were given.
 TEST_F(HarnessTest, StandInJournalsItsProgramCommandLineAndFolder) {
-  world_.PlaceProgram("suite\\Tree7s.exe");
-  ASSERT_GT(Open(world_.At("suite\\Tree7s.exe"), "one \"two three\"", world_.At("work")), 32);
+  const std::string program = "suite \u8868\\Tree7s.exe";
+  const std::string folder = "work \u041F\u0430\u043F\u043A\u0430";
+  world_.PlaceProgram(program);
+  world_.MakeFolder(folder);
+  ASSERT_GT(Open(world_.At(program), "one \"two \u5BB6\"", world_.At(folder)), 32);
   const std::vector<Launch> launches = WaitForLaunches(1);
   ASSERT_EQ(launches.size(), 1u);
-  EXPECT_EQ(launches[0].program, world_.At("suite\\Tree7s.exe"));
-  EXPECT_NE(launches[0].commandLine.find("one \"two three\""), std::string::npos)
+  EXPECT_EQ(launches[0].program, world_.At(program));
+  EXPECT_NE(launches[0].commandLine.find("one \"two \u5BB6\""), std::string::npos)
       << Describe(launches[0]);
-  EXPECT_EQ(launches[0].folder, world_.At("work"));
+  EXPECT_EQ(launches[0].folder, world_.At(folder));
 }
 
 TEST_F(HarnessTest, ShellRoutingGivesTheOutcomesTheCasesNeed) {
@@ -109,15 +115,15 @@ TEST_F(HarnessTest, PartnerKeysAndSettingsLandWhereTheMenuReadsThem) {
       ERROR_SUCCESS);
 
   world_.WriteSettings("[Other]\r\nA=1\r\n[Kin7s]\r\nKinDir=C:\\Suite\r\n");
-  char read[64] = {};
-  GetPrivateProfileStringA("Kin7s", "KinDir", "na", read, sizeof read, "Brindle.ini");
-  EXPECT_STREQ(read, "C:\\Suite");
+  wchar_t read[64] = {};
+  GetPrivateProfileStringW(L"Kin7s", L"KinDir", L"na", read, 64, L"Brindle.ini");
+  EXPECT_STREQ(read, L"C:\\Suite");
 }
 
 // The demonstration mode of the stand-in: a window found by title, read, and closed by the
 // three ways a person closes it.
 TEST_F(HarnessTest, DemoWindowIsFoundReadAndClosedWithRealInput) {
-  SetEnvironmentVariableA(kJournalVariable, nullptr);
+  SetEnvironmentVariableW(kJournalVariable, nullptr);
   world_.PlaceProgram("suite\\Chart7s.exe");
   const std::string title = "Chart7s.exe (demonstration stand-in)";
   for (const char* way : {"button", "enter", "close box"}) {

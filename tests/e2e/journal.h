@@ -6,14 +6,15 @@
 
 namespace kinloom::e2e {
 
+// Every text in UTF-8.
 struct Launch {
   std::string program;      // the stand-in's own path: which program started
-  std::string commandLine;  // GetCommandLineA() as it received it
+  std::string commandLine;  // its command line as it received it
   std::string folder;       // its working folder
 };
 
 // The environment variable that puts the stand-in into journal mode.
-constexpr char kJournalVariable[] = "KINLOOM_JOURNAL";
+constexpr wchar_t kJournalVariable[] = L"KINLOOM_JOURNAL";
 
 // The records in the order written; an absent file has none.
 std::vector<Launch> ReadJournal(const std::string& path);

@@ -7,6 +7,7 @@
 #include <regex>
 #include <sstream>
 
+#include "platform/win32/wide_text.h"
 #include "tests/e2e/image.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/processes.h"
@@ -64,10 +65,10 @@ std::string WithoutTrailingBackslash(std::string path) {
 }
 
 std::string ReadIni(const std::string& section, const std::string& key) {
-  char value[2048] = {};
-  GetPrivateProfileStringA(section.c_str(), key.c_str(), "<absent>", value, sizeof value,
-                           "Brindle.ini");
-  return value;
+  wchar_t value[2048] = {};
+  GetPrivateProfileStringW(ToUtf16(section).c_str(), ToUtf16(key).c_str(), L"<absent>", value, 2048,
+                           L"Brindle.ini");
+  return ToUtf8(value);
 }
 
 // The maker's redirect address for a target id, with any host.
@@ -89,7 +90,7 @@ MenuTest::MenuTest()
 void MenuTest::SetUp() {
   world_.Clear();
   world_.MakeFolder("start");
-  SetEnvironmentVariableA(kJournalVariable, JournalPath().c_str());
+  SetEnvironmentVariableW(kJournalVariable, ToUtf16(JournalPath()).c_str());
 }
 
 void MenuTest::TearDown() {
@@ -122,6 +123,11 @@ std::string MenuTest::StandardSettings(const char* reminder) const {
 
 void MenuTest::WriteSettings(const std::string& text) {
   world_.WriteSettings(text);
+  writtenSettings_ = text;
+}
+
+void MenuTest::WriteSettings(const std::string& text, SettingsEncoding encoding) {
+  world_.WriteSettings(SettingsBytes(text, encoding));
   writtenSettings_ = text;
 }
 

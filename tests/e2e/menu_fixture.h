@@ -23,8 +23,8 @@ constexpr int kIdCancel = IDCANCEL;
 constexpr int kIdYes = IDYES;
 constexpr int kIdNo = IDNO;
 
-// The registered sign as the menu writes it, byte 0xAE.
-constexpr char kReg[] = "\xAE";
+// The registered sign, U+00AE, in UTF-8 as the harness reads every text.
+constexpr char kReg[] = "\u00AE";
 
 class MenuTest : public ::testing::Test {
  protected:
@@ -72,8 +72,10 @@ class MenuTest : public ::testing::Test {
   // before unchanged, and Reminder as expected.
   void ExpectMenuEndsWithReminder(const char* reminder);
 
-  // Writes Brindle.ini and remembers it for the check at exit.
+  // Writes Brindle.ini and remembers it for the check at exit: `text` as it is, or UTF-8 text
+  // stored in `encoding`.
   void WriteSettings(const std::string& text);
+  void WriteSettings(const std::string& text, SettingsEncoding encoding);
 
   void RecordFailureScene() const;
 

@@ -6,15 +6,17 @@
 
 #include <vector>
 
+#include "platform/win32/wide_text.h"
+
 namespace kinloom::e2e {
 
 bool StartedProcess::Start(const std::string& exe, const std::string& folder) {
   End();
-  STARTUPINFOA startup = {};
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
-  std::string commandLine = "\"" + exe + "\"";
-  return CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info_) != FALSE;
+  std::wstring commandLine = ToUtf16("\"" + exe + "\"");
+  return CreateProcessW(ToUtf16(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, ToUtf16(folder).c_str(), &startup, &info_) != FALSE;
 }
 
 bool StartedProcess::Running() const {
@@ -50,9 +52,9 @@ std::vector<HANDLE> OpenProcessesUnder(const std::string& folder) {
         OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | SYNCHRONIZE,
                     FALSE, entry.th32ProcessID);
     if (!process) continue;
-    char path[MAX_PATH] = {};
-    if (GetModuleFileNameExA(process, nullptr, path, sizeof path) &&
-        _strnicmp(path, folder.c_str(), folder.size()) == 0 &&
+    wchar_t path[MAX_PATH] = {};
+    if (GetModuleFileNameExW(process, nullptr, path, MAX_PATH) &&
+        _strnicmp(ToUtf8(path).c_str(), folder.c_str(), folder.size()) == 0 &&
         WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
       found.push_back(process);
     } else {

@@ -4,29 +4,39 @@
 
 #include <string>
 
+#include "platform/win32/wide_text.h"
 #include "tests/e2e/journal.h"
 
 namespace {
 
+using kinloom::ToUtf16;
+using kinloom::ToUtf8;
 using kinloom::e2e::kJournalVariable;
 constexpr int kOkButtonId = IDOK;
 
 std::string ModulePath() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  return path;
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return ToUtf8(path);
 }
 
 std::string CurrentFolder() {
-  char folder[MAX_PATH] = {};
-  GetCurrentDirectoryA(sizeof folder, folder);
-  return folder;
+  wchar_t folder[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, folder);
+  return ToUtf8(folder);
 }
 
-// One line per start: program, command line and working folder, separated by tabs. One
+// The journal's path from the environment, or empty text when none is set.
+std::wstring JournalPath() {
+  wchar_t journal[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableW(kJournalVariable, journal, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? journal : L"";
+}
+
+// One line per start in UTF-8: program, command line and working folder, separated by tabs. One
 // WriteFile per record keeps records whole when two stand-ins start at once.
-bool AppendToJournal(const std::string& journal, const std::string& record) {
-  HANDLE file = CreateFileA(journal.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+bool AppendToJournal(const std::wstring& journal, const std::string& record) {
+  HANDLE file = CreateFileW(journal.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
@@ -44,7 +54,7 @@ LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       PostQuitMessage(0);
       return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 std::string FileName(const std::string& path) {
@@ -54,13 +64,13 @@ std::string FileName(const std::string& path) {
 
 int ShowWhatWouldStart(HINSTANCE instance, const std::string& program,
                        const std::string& commandLine, const std::string& folder) {
-  WNDCLASSA windowClass = {};
+  WNDCLASSW windowClass = {};
   windowClass.lpfnWndProc = StandInProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = "KinloomStandIn";
-  if (!RegisterClassA(&windowClass)) return 1;
+  windowClass.lpszClassName = L"KinloomStandIn";
+  if (!RegisterClassW(&windowClass)) return 1;
 
   const std::string title = FileName(program) + " (demonstration stand-in)";
   const std::string text = "Kinloom started this program:\r\n" + program +
@@ -69,29 +79,29 @@ int ShowWhatWouldStart(HINSTANCE instance, const std::string& program,
   constexpr int kWidth = 520, kHeight = 230;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 3;
-  HWND window =
-      CreateWindowA("KinloomStandIn", title.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, left,
-                    top, kWidth, kHeight, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowW(L"KinloomStandIn", ToUtf16(title).c_str(),
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, left, top, kWidth, kHeight,
+                              nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  HWND label = CreateWindowA("STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 12, 10,
-                             kWidth - 36, 140, window, nullptr, instance, nullptr);
-  HWND ok = CreateWindowA("BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+  HWND label = CreateWindowW(L"STATIC", ToUtf16(text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
+                             12, 10, kWidth - 36, 140, window, nullptr, instance, nullptr);
+  HWND ok = CreateWindowW(L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                           kWidth - 110, kHeight - 70, 80, 26, window,
                           reinterpret_cast<HMENU>(kOkButtonId), instance, nullptr);
-  SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  SendMessageA(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   // Shown only once complete, so that whoever finds it by title finds its text too.
   ShowWindow(window, SW_SHOWNORMAL);
   RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   SetFocus(ok);
 
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // IsDialogMessage gives Enter and Escape to the OK button.
-    if (IsDialogMessageA(window, &message)) continue;
+    if (IsDialogMessageW(window, &message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return 0;
 }
@@ -100,11 +110,10 @@ int ShowWhatWouldStart(HINSTANCE instance, const std::string& program,
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const std::string program = ModulePath();
-  const std::string commandLine = GetCommandLineA();
+  const std::string commandLine = ToUtf8(GetCommandLineW());
   const std::string folder = CurrentFolder();
-  char journal[MAX_PATH] = {};
-  DWORD length = GetEnvironmentVariableA(kJournalVariable, journal, sizeof journal);
-  if (length > 0 && length < sizeof journal) {
+  const std::wstring journal = JournalPath();
+  if (!journal.empty()) {
     return AppendToJournal(journal, program + '\t' + commandLine + '\t' + folder + '\n') ? 0 : 1;
   }
   return ShowWhatWouldStart(instance, program, commandLine, folder);

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "platform/win32/wide_text.h"
 #include "tests/support/wait_for.h"
 
 namespace kinloom::e2e {
@@ -50,6 +51,11 @@ void RemoveKey(HKEY root, REGSAM view, const std::string& key) {
   RegCloseKey(parent);
 }
 
+// A path of the world's, given in UTF-8 like every text of the harness.
+fs::path PathOf(const std::string& utf8) {
+  return fs::u8path(utf8);
+}
+
 // A REG_SZ value's bytes with its terminating NUL.
 std::string Text(const std::string& text) {
   return text + '\0';
@@ -78,64 +84,64 @@ std::string World::At(const std::string& relative) const {
 }
 
 std::string World::SettingsPath() const {
-  char folder[MAX_PATH] = {};
-  GetWindowsDirectoryA(folder, sizeof folder);
-  return std::string(folder) + "\\Brindle.ini";
+  wchar_t folder[MAX_PATH] = {};
+  GetWindowsDirectoryW(folder, MAX_PATH);
+  return ToUtf8(folder) + "\\Brindle.ini";
 }
 
 void World::Clear() const {
   std::error_code ignored;
-  fs::remove_all(root_, ignored);
-  fs::remove_all(SettingsPath(), ignored);
+  fs::remove_all(PathOf(root_), ignored);
+  fs::remove_all(PathOf(SettingsPath()), ignored);
   RemovePartnerKeys();
   RouteShellTo("");
 }
 
 void World::BlockSettings() const {
   std::error_code ignored;
-  fs::remove(SettingsPath(), ignored);
-  fs::create_directory(SettingsPath());
+  fs::remove(PathOf(SettingsPath()), ignored);
+  fs::create_directory(PathOf(SettingsPath()));
 }
 
-void World::WriteSettings(const std::string& text) const {
-  std::ofstream file(SettingsPath(), std::ios::binary | std::ios::trunc);
-  file << text;
+void World::WriteSettings(const std::string& bytes) const {
+  std::ofstream file(PathOf(SettingsPath()), std::ios::binary | std::ios::trunc);
+  file << bytes;
   if (!file) throw std::runtime_error("cannot write " + SettingsPath());
 }
 
 std::string World::ReadSettings() const {
-  std::ifstream file(SettingsPath(), std::ios::binary);
+  std::ifstream file(PathOf(SettingsPath()), std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
 
 void World::PlaceProgram(const std::string& relative) const {
-  const fs::path target = At(relative);
+  const fs::path target = PathOf(At(relative));
   fs::create_directories(target.parent_path());
-  fs::copy_file(standIn_, target, fs::copy_options::overwrite_existing);
+  fs::copy_file(PathOf(standIn_), target, fs::copy_options::overwrite_existing);
 }
 
 void World::PlaceFile(const std::string& relative, const std::string& content) const {
-  const fs::path target = At(relative);
+  const fs::path target = PathOf(At(relative));
   fs::create_directories(target.parent_path());
   std::ofstream file(target, std::ios::binary | std::ios::trunc);
   file << content;
-  if (!file) throw std::runtime_error("cannot write " + target.string());
+  if (!file) throw std::runtime_error("cannot write " + At(relative));
 }
 
 void World::MakeFolder(const std::string& relative) const {
-  fs::create_directories(At(relative));
+  fs::create_directories(PathOf(At(relative)));
 }
 
 void World::RemoveFile(const std::string& relative) const {
   // A stand-in that has just journaled may still be running, and a running program's file
   // cannot be deleted until it has exited.
-  const fs::path target = At(relative);
+  const fs::path target = PathOf(At(relative));
   const bool removed = WaitFor([&] {
     std::error_code ignored;
     fs::remove(target, ignored);
     return !fs::exists(target, ignored);
   });
-  if (!removed) throw std::runtime_error("cannot remove " + target.string());
+  if (!removed) throw std::runtime_error("cannot remove " + At(relative));
 }
 
 void World::SetInstallDir(const std::string& key, DWORD type, const std::string& bytes) const {

@@ -1,10 +1,13 @@
 // The machine as a case wants it: the settings file, the partner viewers' registry keys, the
-// shell's associations, and folders of stand-in programs and disk files under one root.
+// shell's associations, and folders of stand-in programs and disk files under one root. Paths
+// and texts are UTF-8.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+
+#include "tests/support/settings_file.h"
 
 namespace kinloom::e2e {
 
@@ -30,8 +33,8 @@ class World {
   // Removes the root folder, the settings file, the partner keys and the associations' routing.
   void Clear() const;
 
-  // Writes C:\windows\Brindle.ini with exactly `text`.
-  void WriteSettings(const std::string& text) const;
+  // Writes C:\windows\Brindle.ini with exactly `bytes`.
+  void WriteSettings(const std::string& bytes) const;
   // The settings file's bytes, or empty text when there is none.
   std::string ReadSettings() const;
   std::string SettingsPath() const;

@@ -8,7 +8,8 @@
 namespace kinloom {
 namespace {
 
-// The profile service hands back at most this many bytes of a value.
+// The profile service hands back at most this many characters of a value (UTF-16 units; the
+// fake counts bytes, one per character in the ASCII values the tests give it).
 constexpr size_t kProfileValueLimit = 2047;
 
 std::string Lower(std::string text) {

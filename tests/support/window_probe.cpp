@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/win32/wide_text.h"
+
 namespace kinloom {
 
 std::string WindowText(HWND window) {
-  char text[4096] = {};
-  const int length = GetWindowTextA(window, text, sizeof text);
-  return std::string(text, length);
+  return ToUtf8(WideText(window));
 }
 
 std::wstring WideText(HWND window) {

@@ -13,6 +13,7 @@
 
 namespace kinloom {
 
+// The window's text in UTF-8, as the program under test holds its texts.
 std::string WindowText(HWND window);
 // The window's text as the wide functions read it.
 std::wstring WideText(HWND window);

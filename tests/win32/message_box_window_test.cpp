@@ -196,7 +196,7 @@ TEST(MessageBoxWindowTest, TextIsLiteralWrappedAndKeepsItsLineBreaks) {
       {"The tutorial can only run in 16-bit color or higher.\r\nPlease set your display setting "
        "and try again.",
        2},
-      {"Kinloom\xAE was unable to locate an association for .HTML files on this system.  To "
+      {"Kinloom\u00AE was unable to locate an association for .HTML files on this system.  To "
        "access the web page, launch your browser and open " +
            address,
        2},
@@ -210,16 +210,18 @@ TEST(MessageBoxWindowTest, TextIsLiteralWrappedAndKeepsItsLineBreaks) {
         [](HWND box) { PostKey(box, VK_RETURN); }, &seen);
     const ChildInfo* text = TextOf(seen);
     ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->text, row.text);  // '&' and 0xAE arrive as they are
+    EXPECT_EQ(text->text, row.text);  // '&' and the registered sign arrive as they are
     EXPECT_LE(text->bounds.right - text->bounds.left, GetSystemMetrics(SM_CXSCREEN) / 2);
     EXPECT_GE(text->bounds.bottom - text->bounds.top, row.minimumLines * MessageFontLineHeight());
   }
 }
 
-TEST(MessageBoxWindowTest, TextsAreCodePage1252WhateverTheSystemCodePage) {
-  MessageBoxModel model = BuildMessageBox("Kinloom\xAE needs Disk 2.", kMsgError, kMbOk);
-  model.caption = "Kinloom\xAE";
-  model.buttons[0].caption = "O\xAEK";
+// Runs again under other system code pages (see scripts/test).
+TEST(MessageBoxWindowTextTest, TextsAreUtf8WhateverTheSystemCodePage) {
+  MessageBoxModel model =
+      BuildMessageBox("Kinloom\u00AE needs Disk 2 in C:\\\u8868\\.", kMsgError, kMbOk);
+  model.caption = "Kinloom\u00AE";
+  model.buttons[0].caption = "\u041E\u041A";
   std::wstring caption, text, button;
   bool unicode = false;
   ShowAndAnswer(model, [&](HWND box) {
@@ -233,8 +235,8 @@ TEST(MessageBoxWindowTest, TextsAreCodePage1252WhateverTheSystemCodePage) {
   });
   EXPECT_TRUE(unicode);
   EXPECT_EQ(caption, L"Kinloom\u00AE");
-  EXPECT_EQ(text, L"Kinloom\u00AE needs Disk 2.");
-  EXPECT_EQ(button, L"O\u00AEK");
+  EXPECT_EQ(text, L"Kinloom\u00AE needs Disk 2 in C:\\\u8868\\.");
+  EXPECT_EQ(button, L"\u041E\u041A");
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace kinloom {
 namespace {
@@ -78,7 +80,7 @@ TEST_F(ProfileTest, FirstWriteCreatesTheFile) {
   EXPECT_NE(ReadTextFile(path_).find("Reminder=1"), std::string::npos);
 }
 
-TEST_F(ProfileTest, LongValuesAreCutAt2047Bytes) {
+TEST_F(ProfileTest, LongValuesAreCutAt2047Characters) {
   std::string value(3000, 'a');
   value[2046] = 'b';
   value[2047] = 'c';
@@ -234,19 +236,44 @@ TEST_F(FileTest, ExistenceTellsFilesFromFolders) {
   }
 }
 
-// The look at a drive shows no system box of its own, and the error mode the programs started
-// later inherit is the one the process had.
-TEST_F(FileTest, DriveLetterThatDoesNotExistHoldsNoFileAndTheErrorModeIsKept) {
+// Every error mode the adapter sets, passed on to the system.
+std::vector<UINT> errorModesSet;
+UINT WINAPI RecordErrorMode(UINT mode) {
+  errorModesSet.push_back(mode);
+  return SetErrorMode(mode);
+}
+
+// Wine never shows the system's "no disk" box, so what is checked is the mode set around each
+// look: critical-error boxes off, the process's own mode kept beside it, and that mode back after,
+// for the programs started later inherit it.
+TEST_F(FileTest, EachLookTurnsCriticalErrorBoxesOffAndPutsTheModeBack) {
   const DWORD drives = GetLogicalDrives();
   char letter = 'Z';
   while (letter > 'D' && (drives & (1u << (letter - 'A')))) --letter;
   ASSERT_FALSE(drives & (1u << (letter - 'A'))) << "every drive letter is in use";
-  const std::string missing = std::string(1, letter) + ":\\kin.id";
-
+  const std::string noDrive(1, letter);
+  SystemWin32 recorded(RecordErrorMode);
+  struct Row {
+    const char* look;
+    std::function<bool()> exists;
+    bool expected;
+  };
+  const Row rows[] = {
+      {"a file", [&] { return recorded.FileExists(file_); }, true},
+      {"a file on no drive", [&] { return recorded.FileExists(noDrive + ":\\kin.id"); }, false},
+      {"a folder", [&] { return recorded.FolderExists(folder_); }, true},
+      {"a folder on no drive", [&] { return recorded.FolderExists(noDrive + ":\\"); }, false},
+  };
   const UINT before = SetErrorMode(SEM_NOOPENFILEERRORBOX);
-  EXPECT_FALSE(system_.FileExists(missing));
-  EXPECT_FALSE(system_.FolderExists(std::string(1, letter) + ":\\"));
-  EXPECT_TRUE(system_.FileExists(file_));
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.look);
+    errorModesSet.clear();
+    EXPECT_EQ(row.exists(), row.expected);
+    const std::vector<UINT> expected{SEM_FAILCRITICALERRORS,
+                                     SEM_NOOPENFILEERRORBOX | SEM_FAILCRITICALERRORS,
+                                     SEM_NOOPENFILEERRORBOX};
+    EXPECT_EQ(errorModesSet, expected);
+  }
   EXPECT_EQ(SetErrorMode(before), static_cast<UINT>(SEM_NOOPENFILEERRORBOX));
 }
 

@@ -150,7 +150,7 @@ TEST_F(DiskLaunchTest, LaunchWithDiskNeverRunsTheProgramFromTheDisk) {
   EXPECT_TRUE(system.ShellCalls().empty());
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{
                             "Cannot locate the Immigrant Ships and Catalog executable file.  "
-                            "Please reinstall Kinloom\xAE to ensure correct operation."});
+                            "Please reinstall Kinloom\u00AE to ensure correct operation."});
 }
 
 }  // namespace

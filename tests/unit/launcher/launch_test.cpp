@@ -10,7 +10,7 @@ namespace {
 
 const std::string kMissingNames =
     "Cannot locate the Names Glossary executable file.  "
-    "Please reinstall Kinloom\xAE to ensure correct operation.";
+    "Please reinstall Kinloom\u00AE to ensure correct operation.";
 
 using LaunchTest = LauncherTest;
 
@@ -136,7 +136,7 @@ TEST_F(LaunchTest, MissingHtmlAssociationShowsTheAddressLiterally) {
   ASSERT_EQ(boxes.Shown().size(), 1u);
   const MessageBoxModel& box = boxes.Shown()[0];
   EXPECT_EQ(box.text,
-            "Kinloom\xAE was unable to locate an association for .HTML files on this system.  "
+            "Kinloom\u00AE was unable to locate an association for .HTML files on this system.  "
             "To access the web page, launch your browser and open "
             "http://www.example.com/familytree/redirect?target_id=3&prod_id=70994");
   EXPECT_EQ(box.caption, "Error");

@@ -98,9 +98,9 @@ TEST(ParseWholeNumberTest, AcceptsSignedDecimalAndPrefixedHexWithinThirtyTwoBits
 
 TEST(ParseWholeNumberTest, RejectsEverythingElse) {
   const char* const notNumbers[] = {
-      "",    "yes",  "-",          "+",           "0x",         "$",          "1 ",
-      " 1",  "1.5",  "12a",        "$g",          "0x-1",       "-0x1",       "--1",
-      "1e3", "\xAE", "2147483648", "-2147483649", "4294967296", "0x80000000", "$100000000",
+      "",    "yes",    "-",          "+",           "0x",         "$",          "1 ",
+      " 1",  "1.5",    "12a",        "$g",          "0x-1",       "-0x1",       "--1",
+      "1e3", "\u00AE", "2147483648", "-2147483649", "4294967296", "0x80000000", "$100000000",
   };
   for (const char* text : notNumbers) {
     SCOPED_TRACE(text);

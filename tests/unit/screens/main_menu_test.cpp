@@ -71,9 +71,9 @@ TEST_F(MainMenuTest, MissingProgramsAreReportedByName) {
   }
   EXPECT_TRUE(system.ShellCalls().empty());
   const std::vector<std::string> expected = {
-      "Cannot locate the Arbora executable file.  Please reinstall Kinloom\xAE to ensure "
+      "Cannot locate the Arbora executable file.  Please reinstall Kinloom\u00AE to ensure "
       "correct operation.",
-      "Cannot locate the Plotwise executable file.  Please reinstall Kinloom\xAE to ensure "
+      "Cannot locate the Plotwise executable file.  Please reinstall Kinloom\u00AE to ensure "
       "correct operation."};
   EXPECT_EQ(BoxTexts(), expected);
   const MessageBoxModel& box = backend.Boxes().Shown()[0];

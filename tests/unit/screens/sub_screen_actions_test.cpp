@@ -56,10 +56,10 @@ std::string Address(const std::string& target) {
 }
 std::string Missing(const std::string& name) {
   return "Cannot locate the " + name +
-         " executable file.  Please reinstall Kinloom\xAE to ensure correct operation.";
+         " executable file.  Please reinstall Kinloom\u00AE to ensure correct operation.";
 }
 std::string NoBrowser(const std::string& url) {
-  return "Kinloom\xAE was unable to locate an association for .HTML files on this system.  To "
+  return "Kinloom\u00AE was unable to locate an association for .HTML files on this system.  To "
          "access the web page, launch your browser and open " +
          url;
 }

@@ -57,7 +57,7 @@ TEST(ErrorReportText, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
       {"dash-", "dash-"},
       {"C:\\KIN7\\", "C:\\KIN7\\."},
       {"path/", "path/."},
-      {"Kinloom\xAE", "Kinloom\xAE."},  // 0xAE sorts after '.' as an unsigned byte
+      {"Kinloom\u00AE", "Kinloom\u00AE."},
       {"", ""},
   };
   for (const auto& c : cases) {
