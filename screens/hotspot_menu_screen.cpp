@@ -14,11 +14,6 @@ namespace {
 
 enum Frame { kNormalFrame = 0, kHoveredFrame = 1, kPressedFrame = 2 };
 
-// One plain rectangle copy from the strip, which stays decoded: no event allocates.
-void ShowFrame(Picture& hotspot, const Picture& strip, int frame, int width, int height) {
-  hotspot.CopyRect({0, 0}, strip.Image(), Rect::FromSize(0, frame * height, width, height));
-}
-
 }  // namespace
 
 // The sub-menu a screen opens while the screen runs a key click was opened from the keyboard.
@@ -49,6 +44,7 @@ void HotspotMenuScreen::SetUpScreen(std::vector<HotspotLayout> layout,
   ArtForTag.assign(slots, nullptr);
   FrameWidth.assign(slots, 0);
   FrameHeight.assign(slots, 0);
+  shownFrame_.assign(slots, kNormalFrame);
   for (std::size_t i = 0; i < layout_.size(); ++i) {
     const HotspotLayout& row = layout_[i];
     Picture& hotspot = *(hotspots_.at(row.tag) = std::make_unique<Picture>());
@@ -73,20 +69,33 @@ void HotspotMenuScreen::SetUpScreen(std::vector<HotspotLayout> layout,
 }
 
 void HotspotMenuScreen::FormFirstShow() {
-  background_.SetImage(LoadArt(parameters_.background));
+  LoadScreenArt();
+}
+
+void HotspotMenuScreen::FormScaleChanged() {
+  LoadScreenArt();
+}
+
+// The strips are drawn for their hotspots' places, in the layout's frame sizes.
+void HotspotMenuScreen::LoadScreenArt() {
+  const Rect drawn{0, 0, kClientWidth, kBackgroundHeight};
+  background_.SetImage(LoadArt(ArtName(parameters_.background), drawn), drawn);
   for (const HotspotLayout& row : layout_) {
+    Picture& hotspot = *hotspots_[row.tag];
     Picture& strip = *strips_[row.tag];
-    Bitmap art = LoadArt(row.strip);
-    if (art.GetSize() != Size{row.stripWidth, row.stripHeight}) {
-      throw Error("The picture " + strip.name + " does not fit its hotspot on " + title);
-    }
-    strip.SetImage(std::move(art));
-    ShowFrame(*hotspots_[row.tag], strip, kNormalFrame, FrameWidth[row.tag], FrameHeight[row.tag]);
+    strip.SetImage(LoadArt(ArtName(row.strip), hotspot.Bounds(), kFrameCount), hotspot.Bounds());
+    ShowFrame(hotspot, strip, shownFrame_[row.tag], FrameWidth[row.tag], FrameHeight[row.tag]);
   }
 }
 
-Bitmap HotspotMenuScreen::LoadArt(const char* name) const {
-  return App()->LoadArt(std::string(parameters_.artScreen) + "-" + name);
+std::string HotspotMenuScreen::ArtName(const char* picture) const {
+  return std::string(parameters_.artScreen) + "-" + picture;
+}
+
+void HotspotMenuScreen::ShowFrame(Picture& hotspot, const Picture& strip, int frame, int width,
+                                  int height) {
+  hotspot.CopyRect({0, 0}, strip, Rect::FromSize(0, frame * height, width, height));
+  shownFrame_.at(hotspot.tag) = static_cast<std::uint8_t>(frame);
 }
 
 void HotspotMenuScreen::WireHotspot(Picture& hotspot, std::function<void()> click) {

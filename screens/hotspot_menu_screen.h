@@ -20,6 +20,8 @@ constexpr int kQuitResult = 2;
 class HotspotMenuScreen : public Window, private ChoiceList {
  public:
   static constexpr int kClientWidth = 632;
+  // Every screen's background is drawn this high; a sub-screen never shows its last row.
+  static constexpr int kBackgroundHeight = 453;
   static constexpr std::uint16_t kFrameCount = 3;  // normal, hovered, pressed
 
   void PlaceHotspot(Picture& hotspot, std::uint16_t left, std::uint16_t top);
@@ -30,6 +32,8 @@ class HotspotMenuScreen : public Window, private ChoiceList {
   // Decodes the background and the strips and shows every hotspot's normal frame; throws
   // kinloom::Error when a picture is missing, malformed or not the size of the table.
   void FormFirstShow() override;
+  // The art again, for the new scale; every hotspot keeps the frame it shows.
+  void FormScaleChanged() override;
 
   // The shared pointer handlers of every hotspot, and the background's move handler.
   void btnMouseDown(Picture& sender, MouseButton button);
@@ -80,7 +84,10 @@ class HotspotMenuScreen : public Window, private ChoiceList {
   void FormKeyDown(Key key, bool shift, bool repeat);
   void FormKeyUp(Key key);
   void FormKeyboardLost();
-  Bitmap LoadArt(const char* name) const;
+  void LoadScreenArt();
+  std::string ArtName(const char* picture) const;
+  // One plain rectangle copy from the strip, which stays decoded: no event allocates.
+  void ShowFrame(Picture& hotspot, const Picture& strip, int frame, int width, int height);
   bool IsTag(std::int32_t tag) const { return tag >= 1 && tag <= HotspotCount(); }
 
   // ChoiceList: the hotspots in reading order.
@@ -102,6 +109,7 @@ class HotspotMenuScreen : public Window, private ChoiceList {
   std::vector<std::unique_ptr<Picture>> hotspots_;  // by tag; entry 0 unused
   std::vector<std::unique_ptr<Picture>> strips_;    // by tag; entry 0 unused
   std::vector<std::int32_t> readingOrder_;
+  std::vector<std::uint8_t> shownFrame_;  // by tag, for drawing it again at another scale
   std::int32_t escapeTag_ = 0;  // btnToMain, run by Escape; 0 on the main menu
   // The highlight was last moved by a key: a pointer at rest does not take it.
   bool keyHighlight_ = false;

@@ -3,7 +3,6 @@
 
 #include "launcher/global.h"
 #include "platform/message_box.h"
-#include "platform/toolkit/application.h"
 
 namespace kinloom {
 
@@ -80,7 +79,16 @@ void TfrmWelcome::FormCreate() {
 }
 
 void TfrmWelcome::FormFirstShow() {
-  artTutorial.SetImage(App()->LoadArt("welcome-artTutorial"));
+  LoadPicture();
+}
+
+void TfrmWelcome::FormScaleChanged() {
+  LoadPicture();
+}
+
+// The picture is drawn for its own place.
+void TfrmWelcome::LoadPicture() {
+  artTutorial.SetImage(LoadArt("welcome-artTutorial", artTutorial.Bounds()));
 }
 
 void TfrmWelcome::btnOKClick() {

@@ -15,6 +15,7 @@ class TfrmWelcome : public Window {
   void FormCreate() override;
   // Decodes the picture: most starts never show the dialog.
   void FormFirstShow() override;
+  void FormScaleChanged() override;
 
   void btnOKClick();
   void btnCancelClick();
@@ -29,6 +30,7 @@ class TfrmWelcome : public Window {
 
  private:
   void AddControls();
+  void LoadPicture();
 };
 
 extern TfrmWelcome* frmWelcome;

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "platform/error.h"
+#include "platform/toolkit/art_reduction.h"
+#include "platform/toolkit/display_scale.h"
 
 namespace kinloom {
 
@@ -68,6 +70,17 @@ int Application::ShowModal(Window& window) {
 
 int Application::ShowMessageBox(const MessageBoxModel& box) {
   return InModalRun([&] { return backend_.ShowMessageBox(box); });
+}
+
+Bitmap Application::LoadArt(const std::string& name, const Rect& placed, int frames, int dpi) {
+  const int scale = dpi == kBaseDpi ? 1 : 2;
+  Bitmap art = LoadArt(name, scale);
+  const Size drawn = placed.GetSize();
+  if (art.GetSize() != Size{scale * drawn.width, scale * drawn.height * frames}) {
+    throw Error("The picture " + name + " does not fit its place");
+  }
+  if (dpi == kBaseDpi || dpi == kArt2xDpi) return art;
+  return ReduceArt(art, placed, frames, dpi);
 }
 
 bool Application::NoteLeftPress(std::uint32_t timeMs, Point screen) {

@@ -53,6 +53,11 @@ class Application : public MessageBoxPort {
   // it then comes again as a posted request. True when the request is held.
   bool HoldCloseWhileModal();
   Bitmap LoadArt(const std::string& name, int scale = 1) { return backend_.LoadArt(name, scale); }
+  // The art of a picture drawn for `placed` (96-DPI client coordinates) in `frames` stacked
+  // frames, for a window at `dpi`: the 1x art at 96 DPI and the 2x art at 192, each as it is,
+  // and the 2x art reduced (ReduceArt) at any other scale. Throws kinloom::Error when it is
+  // missing, malformed or not the size of its place.
+  Bitmap LoadArt(const std::string& name, const Rect& placed, int frames, int dpi);
 
   // The exception barrier every handler and backend callback goes through: an escaping error
   // is shown by the default error report, and the program carries on.

@@ -25,10 +25,14 @@ class NativeWindow {
   // screen first.
   virtual void Show() = 0;
   virtual void Hide() = 0;
+  // The display scale of the monitor the window is on, as it is about to be shown; the native
+  // window is fitted to it first.
+  virtual int Dpi() = 0;
   // Outer top-left corner in screen coordinates.
   virtual Point Position() const = 0;
   virtual void MoveTo(Point p) = 0;
-  // Schedules a repaint of part of the client area; painting calls Window::Compose.
+  // Schedules a repaint of part of the client area (96-DPI numbers, as every rectangle the
+  // Window passes); painting calls Window::Compose.
   virtual void Invalidate(const Rect& clientArea) = 0;
   // Pushes a model change of a native control (check box state, caption, text) to it.
   virtual void ControlChanged(Control& control) = 0;

@@ -51,13 +51,18 @@ class Picture : public Control {
  public:
   Picture() : Control(ControlKind::kPicture) {}
 
+  // At the owning window's display scale (Window::Dpi).
   const Bitmap& Image() const { return image_; }
-  void SetImage(Bitmap image);  // sets up the picture; allocates, so not for events
+  // Sets up the picture; allocates, so not for events. The image is art at the window's scale,
+  // drawn for the 96-DPI client rectangle `placed` (an empty one: the picture's own bounds), in
+  // one or more frames of that size stacked top to bottom.
+  void SetImage(Bitmap image, const Rect& placed = {});
 
-  // Copies srcRect of src onto the image at dest and invalidates the picture's rectangle.
-  // An empty image is first created at the control's current size (the first drawing), so a
-  // later copy never allocates.
-  void CopyRect(Point dest, const Bitmap& src, const Rect& srcRect);
+  // Copies srcRect of src's art onto the picture at dest, both in 96-DPI numbers, as they lie at
+  // the window's scale, and invalidates the picture's rectangle. The first copy creates the
+  // picture's own image at its size at that scale (the first drawing), and so does the first
+  // after a change of scale, so a later copy never allocates.
+  void CopyRect(Point dest, const Picture& src, const Rect& srcRect);
 
   // Handlers; set once at set-up. Calling them never allocates.
   std::function<void(Picture& sender, MouseButton button)> OnMouseDown;
@@ -66,7 +71,11 @@ class Picture : public Control {
   std::function<void(Picture& sender)> OnClick;
 
  private:
+  // Where the 96-DPI rectangle `r` of the picture's art lies in an image at `dpi`.
+  Rect ArtRect(const Rect& r, int dpi) const;
+
   Bitmap image_;
+  Rect placed_;
 };
 
 // A standard control that takes the keyboard focus: a push button or a check box.

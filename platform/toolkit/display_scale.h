@@ -16,5 +16,17 @@ constexpr int kArt2xDpi = 2 * kBaseDpi;
 // then differ by a pixel from one place to another.
 int ScaleToDpi(int n, int dpi);
 Rect ScaleToDpi(const Rect& r, int dpi);
+Size ScaleToDpi(Size s, int dpi);
+
+// The 96-DPI coordinate of the pixel at `pixel` on a window at `dpi`: the largest n with
+// ScaleToDpi(n, dpi) <= pixel. So a point lies in a 96-DPI rectangle exactly when its pixel lies
+// in the scaled rectangle, and a pointer on the scaled place of a hotspot is on the hotspot.
+int UnscaleFromDpi(int pixel, int dpi);
+Point UnscaleFromDpi(Point pixel, int dpi);
+
+// Where the edge `n` of a picture lies in its art at `dpi`. The art holds frames of `length`
+// pixels at 96 DPI, stacked from 0, each drawn for the place from `origin` to origin + length on
+// the window (ReduceArt), so a frame at `dpi` is as long as that place scaled.
+int ScaleArtEdge(int n, int origin, int length, int dpi);
 
 }  // namespace kinloom

@@ -30,6 +30,7 @@ struct Rect {
   }
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
+  Size GetSize() const { return {Width(), Height()}; }
   bool IsEmpty() const { return right <= left || bottom <= top; }
   bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
   // The common part; empty (all zero) when they do not meet.

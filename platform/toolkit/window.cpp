@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "platform/toolkit/application.h"
+#include "platform/error.h"
 #include "platform/toolkit/backend.h"
+#include "platform/toolkit/display_scale.h"
 
 namespace kinloom {
 
@@ -169,19 +171,35 @@ void Window::Activated() {
   if (OnActivate) RunHandler([&] { OnActivate(); });
 }
 
+void Window::SetDpi(int dpi) {
+  if (dpi < 1 || dpi == dpi_) return;
+  dpi_ = dpi;
+  if (shownBefore_) RunHandler([&] { FormScaleChanged(); });
+}
+
+Size Window::ClientSizeAtDpi() const {
+  return ScaleToDpi(Size{clientWidth, clientHeight}, dpi_);
+}
+
+Bitmap Window::LoadArt(const std::string& name, const Rect& placed, int frames) const {
+  if (!application_) throw Error("The picture " + name + " has no application to load it");
+  return application_->LoadArt(name, placed, frames, dpi_);
+}
+
 void Window::Compose(const Rect& area, Bitmap& target) const {
-  const Rect clip = area.Intersect(target.Bounds()).Intersect({0, 0, clientWidth, clientHeight});
+  const Size client = ClientSizeAtDpi();
+  const Rect clip = area.Intersect(target.Bounds()).Intersect({0, 0, client.width, client.height});
   if (clip.IsEmpty()) return;
   target.FillRect(clip, colour);
   for (const Control* control : controls_) {
     if (control->Kind() != ControlKind::kPicture || !control->visible) continue;
     const Bitmap& image = static_cast<const Picture*>(control)->Image();
     // A picture shows its image from its top-left corner, cut at its own size.
-    const Rect shown = control->Bounds()
-                           .Intersect(image.Bounds().Offset(control->left, control->top))
-                           .Intersect(clip);
+    const Rect place = ScaleToDpi(control->Bounds(), dpi_);
+    const Rect shown =
+        place.Intersect(image.Bounds().Offset(place.left, place.top)).Intersect(clip);
     if (shown.IsEmpty()) continue;
-    target.CopyRect(shown.left, shown.top, image, shown.Offset(-control->left, -control->top));
+    target.CopyRect(shown.left, shown.top, image, shown.Offset(-place.left, -place.top));
   }
 }
 
@@ -199,6 +217,7 @@ void Window::ControlChanged(Control& control) {
 }
 
 void Window::Show() {
+  if (native_) SetDpi(native_->Dpi());
   if (!shownBefore_) {
     shownBefore_ = true;
     RunHandler([&] { FormFirstShow(); });

@@ -10,6 +10,7 @@
 #include "platform/toolkit/bitmap.h"
 #include "platform/toolkit/choices.h"
 #include "platform/toolkit/controls.h"
+#include "platform/toolkit/display_scale.h"
 #include "platform/toolkit/geometry.h"
 
 namespace kinloom {
@@ -39,6 +40,9 @@ class Window {
   // of a window never shown costs nothing. A failure goes to the application's error report
   // and the window is shown all the same.
   virtual void FormFirstShow() {}
+  // Run when a window shown before is to be drawn at another display scale: a window reloads its
+  // art for the new scale here. A failure goes to the application's error report.
+  virtual void FormScaleChanged() {}
 
   // Layout, set before the native window is created.
   std::string title;
@@ -121,8 +125,21 @@ class Window {
   // itself, so a handler may show a modal window from here.
   void Activated();
 
-  // Paints the visible pictures that meet `area` into `target` (client coordinates), in
-  // stacking order over the window colour. Pixels of `target` outside `area` are untouched.
+  // The display scale of the monitor the window is drawn on, kBaseDpi until the backend says
+  // otherwise. The layout, the pointer entry points and picture copies keep 96-DPI numbers;
+  // pictures hold their images at this scale, and Compose paints at it.
+  int Dpi() const { return dpi_; }
+  // The backend: the window is drawn at `dpi` from now on. A window shown before runs
+  // FormScaleChanged; one not yet shown loads its art at this scale when it is first shown.
+  void SetDpi(int dpi);
+  Size ClientSizeAtDpi() const;
+  // Art by asset name for a picture at `placed` (96-DPI client coordinates) in `frames` stacked
+  // frames, at this window's scale (Application::LoadArt).
+  Bitmap LoadArt(const std::string& name, const Rect& placed, int frames = 1) const;
+
+  // Paints the visible pictures that meet `area` into `target`, both in the window's pixels at
+  // its scale, in stacking order over the window colour. Pixels of `target` outside `area` are
+  // untouched.
   void Compose(const Rect& area, Bitmap& target) const;
 
   void Invalidate(const Control& control);
@@ -163,6 +180,7 @@ class Window {
   bool closed_ = false;
   bool visible_ = false;
   bool shownBefore_ = false;
+  int dpi_ = kBaseDpi;
   Point position_;  // used while there is no native window
   Application* application_ = nullptr;
   std::unique_ptr<NativeWindow> native_;

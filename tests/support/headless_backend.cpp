@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/error.h"
+#include "platform/toolkit/display_scale.h"
 #include "platform/toolkit/packed_art.h"
 
 #ifndef KINLOOM_PACKED_ART_DIR
@@ -48,13 +49,17 @@ HeadlessWindow::~HeadlessWindow() {
 
 void HeadlessWindow::Show() {
   if (window_.centredOnFirstShow && showCount_ == 0) {
-    const Size screen = HeadlessBackend::kScreenSize;
-    position_ = {(screen.width - window_.clientWidth) / 2,
-                 (screen.height - window_.clientHeight) / 2};
+    const Size screen = ScaleToDpi(HeadlessBackend::kScreenSize, backend_.dpi_);
+    const Size client = window_.ClientSizeAtDpi();
+    position_ = {(screen.width - client.width) / 2, (screen.height - client.height) / 2};
   }
   ++showCount_;
   shown_ = true;
   backend_.Shown(*this);
+}
+
+int HeadlessWindow::Dpi() {
+  return backend_.dpi_;
 }
 
 void HeadlessWindow::Hide() {
@@ -198,7 +203,8 @@ Window* HeadlessBackend::TopWindow() const {
 }
 
 Bitmap HeadlessBackend::ClientPixels(const Window& window) const {
-  Bitmap pixels(window.clientWidth, window.clientHeight);
+  const Size client = window.ClientSizeAtDpi();
+  Bitmap pixels(client.width, client.height);
   window.Compose(pixels.Bounds(), pixels);
   return pixels;
 }

@@ -18,7 +18,8 @@ namespace kinloom {
 
 class HeadlessBackend;
 
-// A window on the 1024 x 768 headless screen. Outer and client corner coincide (no frame).
+// A window on the 1024 x 768 headless screen (at 96 DPI). Outer and client corner coincide (no
+// frame).
 class HeadlessWindow : public NativeWindow {
  public:
   HeadlessWindow(HeadlessBackend& backend, Window& window) : backend_(backend), window_(window) {}
@@ -26,6 +27,7 @@ class HeadlessWindow : public NativeWindow {
 
   void Show() override;
   void Hide() override;
+  int Dpi() override;
   Point Position() const override { return position_; }
   void MoveTo(Point p) override { position_ = p; }
   void Invalidate(const Rect& clientArea) override;
@@ -95,6 +97,8 @@ class HeadlessBackend : public Backend {
   void RunPosted();
   ScriptedMessageBoxes& Boxes() { return boxes_; }
   std::vector<ErrorReport> TakeErrorReports();
+  // The display scale of the headless screen, at which windows are shown from now on.
+  void SetDpi(int dpi) { dpi_ = dpi; }
   // Art served instead of the picture the program file would hold.
   void SetArt(const std::string& name, Bitmap art, int scale = 1);
   // Every picture asked for so far, with its scale, in order.
@@ -150,6 +154,7 @@ class HeadlessBackend : public Backend {
   int activationLosses_ = 0;
   PressObserver pressObserver_;
   std::uint32_t clockMs_ = 0;
+  int dpi_ = kBaseDpi;
   std::deque<std::function<void()>> steps_;
   bool outOfSteps_ = false;
   ScriptedMessageBoxes boxes_;

@@ -225,7 +225,8 @@ TEST_F(ToolkitWindowTest, PaintsPicturesAndRepaintsWhatChanged) {
   EXPECT_TRUE(GetWindowLongA(HandleOf(*main_), GWL_STYLE) & WS_CLIPCHILDREN);
 
   // A frame change repaints only the picture's rectangle, through the window's invalidation.
-  Bitmap blue(60, 40, kBlue);
+  Picture blue;
+  blue.SetImage(Bitmap(60, 40, kBlue));
   main_->picture.CopyRect({0, 0}, blue, {0, 0, 30, 40});
   UpdateWindow(HandleOf(*main_));
   EXPECT_TRUE(showsAt({15, 25}, kBlue));

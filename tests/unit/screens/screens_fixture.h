@@ -87,10 +87,10 @@ class ScreensTest : public ::testing::Test {
   static constexpr Point kBackground{3, 3};
 
   // The frame (0 normal, 1 hovered, 2 pressed) the hotspot shows on screen, read from the
-  // window's pixels; -1 when they match none of its strip's frames.
+  // window's pixels at its scale; -1 when they match none of its strip's frames.
   int FrameShown(HotspotMenuScreen& screen, int tag) const {
     const Bitmap pixels = backend.ClientPixels(screen);
-    const Rect r = screen.HotspotByTag(tag).Bounds();
+    const Rect r = ScaleToDpi(screen.HotspotByTag(tag).Bounds(), screen.Dpi());
     const Bitmap& strip = screen.ArtForTag[tag]->Image();
     for (int frame = 0; frame < 3; ++frame) {
       if (SameArea(pixels, r, strip, frame * r.Height())) return frame;

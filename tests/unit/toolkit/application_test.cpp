@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/error.h"
+#include "platform/toolkit/art_reduction.h"
 #include "tests/support/headless_backend.h"
 #include "tests/unit/toolkit/test_form.h"
 
@@ -63,6 +64,46 @@ TEST(ErrorReportText, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(ErrorReportText(c.text), c.shown);
+  }
+}
+
+bool SamePixels(const Bitmap& a, const Bitmap& b) {
+  if (a.GetSize() != b.GetSize()) return false;
+  for (int y = 0; y < a.Height(); ++y) {
+    for (int x = 0; x < a.Width(); ++x) {
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+    }
+  }
+  return true;
+}
+
+TEST_F(ApplicationTest, ArtIs1xAt96DpiAnd2xAt192AndThe2xArtReducedAtOtherScales) {
+  const Rect placed{10, 5, 14, 8};  // two frames of 4 x 3
+  const Bitmap art1x(4, 6, std::vector<std::uint32_t>{0x123456});
+  Bitmap art2x(8, 12);
+  for (int y = 0; y < 12; ++y) {
+    for (int x = 0; x < 8; ++x) art2x.SetPixel(x, y, (x * 30u) << 16 | (y * 20u));
+  }
+  backend.SetArt("main-artProbe", art1x, 1);
+  backend.SetArt("main-artProbe", art2x, 2);
+  EXPECT_TRUE(SamePixels(app.LoadArt("main-artProbe", placed, 2, 96), art1x));
+  EXPECT_TRUE(app.LoadArt("main-artProbe", placed, 2, 96).IsIndexed()) << "kept as it is";
+  EXPECT_TRUE(SamePixels(app.LoadArt("main-artProbe", placed, 2, 192), art2x));
+  EXPECT_TRUE(SamePixels(app.LoadArt("main-artProbe", placed, 2, 144),
+                         ReduceArt(art2x, placed, 2, 144)));
+  const std::vector<std::pair<std::string, int>> loads{
+      {"main-artProbe", 1}, {"main-artProbe", 1}, {"main-artProbe", 2}, {"main-artProbe", 2}};
+  EXPECT_EQ(backend.ArtLoads(), loads);
+
+  backend.SetArt("main-artProbe", Bitmap(4, 7), 1);
+  backend.SetArt("main-artProbe", Bitmap(9, 12), 2);
+  for (int dpi : {96, 144, 192}) {
+    try {
+      app.LoadArt("main-artProbe", placed, 2, dpi);
+      ADD_FAILURE() << "art that does not fit its place was taken at " << dpi;
+    } catch (const Error& error) {
+      EXPECT_NE(std::string(error.what()).find("main-artProbe"), std::string::npos) << dpi;
+    }
   }
 }
 

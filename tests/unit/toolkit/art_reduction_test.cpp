@@ -31,6 +31,31 @@ TEST(DisplayScaleTest, ScalesARectangleByItsEdgesSoNeighboursStillMeet) {
   EXPECT_EQ(left.Width(), 181) << "not ScaleToDpi(121, 144), which is 182";
 }
 
+TEST(DisplayScaleTest, APixelLiesInAScaledEdgesRangeExactlyWhenItsUnscaledPointDoes) {
+  for (int dpi : {72, 96, 120, 144, 168, 192, 240}) {
+    for (int n = -4; n < 40; ++n) {
+      for (int pixel = ScaleToDpi(-5, dpi); pixel < ScaleToDpi(41, dpi); ++pixel) {
+        ASSERT_EQ(ScaleToDpi(n, dpi) <= pixel, n <= UnscaleFromDpi(pixel, dpi))
+            << "edge " << n << ", pixel " << pixel << " at " << dpi;
+      }
+    }
+  }
+}
+
+TEST(DisplayScaleTest, FramesOfStackedArtLieWhereTheReductionPutsThem) {
+  // Frames of 20 rows drawn for rows 7 to 27, and 121 columns from 51: at 144 DPI each frame is
+  // 30 rows (11 to 41 on the window) and 181 columns (77 to 258), not 182.
+  const struct {
+    int n, origin, length, dpi, edge;
+  } cases[] = {
+      {0, 7, 20, 144, 0},   {20, 7, 20, 144, 30}, {45, 7, 20, 144, 67},
+      {60, 7, 20, 144, 90}, {121, 51, 121, 144, 181}, {45, 7, 20, 96, 45},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ScaleArtEdge(c.n, c.origin, c.length, c.dpi), c.edge) << c.n << " at " << c.dpi;
+  }
+}
+
 // A 2x picture (up to 42 x 31) whose pixels all differ: red is 6 x, green 8 y.
 Bitmap Gradient(int width, int height) {
   Bitmap art(width, height);

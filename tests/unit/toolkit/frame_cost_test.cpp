@@ -48,7 +48,7 @@ class HotspotForm : public Window {
     background.OnMouseMove = [this](Picture&) { ShowFrame(0); };
   }
   void ShowFrame(int frame) {
-    hotspot.CopyRect({0, 0}, strip.Image(), Rect::FromSize(0, frame * kH, kW, kH));
+    hotspot.CopyRect({0, 0}, strip, Rect::FromSize(0, frame * kH, kW, kH));
   }
 
   Picture background, strip, hotspot;

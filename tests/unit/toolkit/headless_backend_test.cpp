@@ -61,7 +61,8 @@ TEST_F(HeadlessTest, ComposeTouchesOnlyItsArea) {
 TEST_F(HeadlessTest, AFirstCopyCreatesThePicturesBitmapAtItsSize) {
   TestForm* form = nullptr;
   app.CreateForm(form);
-  const Bitmap strip(30, 60, 0x445566);
+  Picture strip;
+  strip.SetImage(Bitmap(30, 60, 0x445566));
   form->a.CopyRect({0, 0}, strip, {0, 40, 30, 60});
   EXPECT_EQ(form->a.Image().GetSize(), (Size{30, 20}));
   EXPECT_EQ(form->a.Image().Pixel(29, 19), 0x445566u);
