@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/toolkit/display_scale.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/wide_text.h"
 
@@ -79,7 +80,8 @@ RECT ChoicesAccessible::ScreenRect(long childId) const {
   if (childId == CHILDID_SELF) {
     GetClientRect(window_, &r);
   } else {
-    const Rect bounds = model_->choices->ChoiceBounds(childId - 1);
+    // Clients read physical screen pixels at every scale.
+    const Rect bounds = ScaleToDpi(model_->choices->ChoiceBounds(childId - 1), model_->Dpi());
     r = {bounds.left, bounds.top, bounds.right, bounds.bottom};
   }
   MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&r), 2);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/toolkit/display_scale.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/wide_text.h"
 
@@ -10,6 +11,7 @@ namespace kinloom {
 
 namespace {
 
+// At 96 DPI, scaled to the box's.
 constexpr int kMargin = 12;
 constexpr int kIconSize = 32;
 constexpr int kIconGap = 12;
@@ -47,34 +49,40 @@ int CaptionWidth(HDC dc, const std::string& caption) {
 
 }  // namespace
 
-MessageBoxLayout LayOutMessageBox(const MessageBoxModel& box, HFONT font, int maxTextWidth) {
+MessageBoxLayout LayOutMessageBox(const MessageBoxModel& box, HFONT font, int maxTextWidth,
+                                  int dpi) {
+  const auto scaled = [dpi](int n) { return ScaleToDpi(n, dpi); };
+  const int margin = scaled(kMargin);
+  const int iconSize = scaled(kIconSize);
   WindowDc screen(nullptr);
   HDC dc = screen.Get();
   Selection selection(dc, font);
   const SIZE units = DialogBaseUnits(dc);
   const SIZE text = MeasureText(dc, box.text, maxTextWidth);
-  int buttonWidth = std::max(kMinButtonWidth, MulDiv(50, units.cx, 4));
+  int buttonWidth = std::max(scaled(kMinButtonWidth), MulDiv(50, units.cx, 4));
   for (const MessageButton& button : box.buttons) {
-    buttonWidth = std::max(buttonWidth, CaptionWidth(dc, button.caption) + 2 * kCaptionPadding);
+    buttonWidth =
+        std::max(buttonWidth, CaptionWidth(dc, button.caption) + 2 * scaled(kCaptionPadding));
   }
-  const int buttonHeight = std::max(kMinButtonHeight, MulDiv(14, units.cy, 8));
+  const int buttonHeight = std::max(scaled(kMinButtonHeight), MulDiv(14, units.cy, 8));
 
   MessageBoxLayout layout;
-  layout.icon = {kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize};
-  const int textLeft = layout.icon.right + kIconGap;
+  layout.icon = {margin, margin, margin + iconSize, margin + iconSize};
+  const int textLeft = layout.icon.right + scaled(kIconGap);
   // A short text sits level with the middle of the icon.
-  const int textTop = kMargin + std::max<LONG>(0, (kIconSize - text.cy) / 2);
+  const int textTop = margin + std::max<LONG>(0, (iconSize - text.cy) / 2);
   layout.text = {textLeft, textTop, textLeft + text.cx, textTop + text.cy};
 
   const int count = static_cast<int>(box.buttons.size());
-  const int rowWidth = count * buttonWidth + std::max(0, count - 1) * kButtonGap;
-  layout.client.cx = std::max<LONG>(layout.text.right + kMargin, rowWidth + 2 * kMargin);
-  const int rowTop = std::max(layout.icon.bottom, layout.text.bottom) + kTextToButtons;
+  const int gap = scaled(kButtonGap);
+  const int rowWidth = count * buttonWidth + std::max(0, count - 1) * gap;
+  layout.client.cx = std::max<LONG>(layout.text.right + margin, rowWidth + 2 * margin);
+  const int rowTop = std::max(layout.icon.bottom, layout.text.bottom) + scaled(kTextToButtons);
   int left = (layout.client.cx - rowWidth) / 2;
-  for (int i = 0; i < count; ++i, left += buttonWidth + kButtonGap) {
+  for (int i = 0; i < count; ++i, left += buttonWidth + gap) {
     layout.buttons.push_back({left, rowTop, left + buttonWidth, rowTop + buttonHeight});
   }
-  layout.client.cy = rowTop + (count > 0 ? buttonHeight : 0) + kMargin;
+  layout.client.cy = rowTop + (count > 0 ? buttonHeight : 0) + margin;
   return layout;
 }
 

@@ -19,7 +19,8 @@ struct MessageBoxLayout {
   std::vector<RECT> buttons;  // in the box's button order, all of one width, centred in a row
 };
 
-// Lays the box out for `font`, the text wrapped to at most `maxTextWidth` pixels.
-MessageBoxLayout LayOutMessageBox(const MessageBoxModel& box, HFONT font, int maxTextWidth);
+// Lays the box out for `font` at `dpi`, the text wrapped to at most `maxTextWidth` pixels.
+MessageBoxLayout LayOutMessageBox(const MessageBoxModel& box, HFONT font, int maxTextWidth,
+                                  int dpi);
 
 }  // namespace kinloom

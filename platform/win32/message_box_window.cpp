@@ -3,10 +3,14 @@
 #include "platform/win32/message_box_window.h"
 
 #include <cstddef>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/error.h"
 #include "platform/win32/clipboard.h"
 #include "platform/win32/message_box_layout.h"
+#include "platform/win32/monitor_dpi.h"
 #include "platform/win32/native_controls.h"
 
 namespace kinloom {
@@ -17,16 +21,6 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kTextId = 0xFFFF;  // IDC_STATIC: not a result code
 constexpr int kIconId = 0xFFFE;
-
-HFONT CreateMessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  // Built for XP, the structure stops before Vista's iPaddedBorderWidth, which XP would reject.
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
 
 LPCWSTR StandardIcon(MessageIcon icon) {
   switch (icon) {
@@ -42,38 +36,76 @@ LPCWSTR StandardIcon(MessageIcon icon) {
 
 }  // namespace
 
-MessageBoxWindow::MessageBoxWindow(const MessageBoxModel& box)
-    : box_(box), font_(CreateMessageFont()) {
-  const MessageBoxLayout layout =
-      LayOutMessageBox(box, font_.Get(), GetSystemMetrics(SM_CXSCREEN) / 2);
+MessageBoxWindow::MessageBoxWindow(const MessageBoxModel& box) : box_(box) {
   WindowCreation creation;
   creation.className = kClassName;
   creation.title = box.caption;
   creation.style = kStyle;
   creation.exStyle = kExStyle;
-  creation.bounds = CentredOnScreen(OuterRect({0, 0}, layout.client, kStyle, kExStyle));
   Create(creation);
+  CreateChildren();
+  // Laid out at the system's scale first, which tells where it lands, then at its monitor's.
+  Centre(Arrange(SystemDpi()));
+  if (const std::optional<int> monitor = MonitorDpi(Handle()); monitor && *monitor != dpi_) {
+    Centre(Arrange(*monitor));
+  }
+}
 
-  CreateChildControl(Handle(),
-                     {L"STATIC", "", WS_VISIBLE | WS_GROUP | SS_ICON, layout.icon, kIconId, "icon"},
-                     font_.Get());
+void MessageBoxWindow::Centre(SIZE outer) {
+  const RECT r = CentredOnScreen({0, 0, outer.cx, outer.cy});
+  SetWindowPos(Handle(), nullptr, r.left, r.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Made without a place or font; Arrange gives them both.
+void MessageBoxWindow::CreateChildren() {
+  CreateChildControl(
+      Handle(), {L"STATIC", "", WS_VISIBLE | WS_GROUP | SS_ICON, {}, kIconId, "icon"}, nullptr);
   SendDlgItemMessageW(Handle(), kIconId, STM_SETICON,
-                      reinterpret_cast<WPARAM>(LoadIconW(nullptr, StandardIcon(box.icon))), 0);
+                      reinterpret_cast<WPARAM>(LoadIconW(nullptr, StandardIcon(box_.icon))), 0);
   // The text is literal: an '&' in a web address marks no accelerator.
   CreateChildControl(Handle(),
-                     {L"STATIC", box.text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL,
-                      layout.text, kTextId, "text"},
-                     font_.Get());
-  for (std::size_t i = 0; i < box.buttons.size(); ++i) {
-    const bool isDefault = static_cast<int>(i) == box.defaultIndex;
+                     {L"STATIC",
+                      box_.text,
+                      WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL,
+                      {},
+                      kTextId,
+                      "text"},
+                     nullptr);
+  for (std::size_t i = 0; i < box_.buttons.size(); ++i) {
+    const bool isDefault = static_cast<int>(i) == box_.defaultIndex;
     // The buttons are one group, which the arrow keys move through.
     const DWORD style = WS_VISIBLE | WS_TABSTOP | (i == 0 ? WS_GROUP : 0) |
                         (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     CreateChildControl(Handle(),
-                       {L"BUTTON", box.buttons[i].caption, style, layout.buttons[i],
-                        box.buttons[i].result, box.buttons[i].caption},
-                       font_.Get());
+                       {L"BUTTON",
+                        box_.buttons[i].caption,
+                        style,
+                        {},
+                        box_.buttons[i].result,
+                        box_.buttons[i].caption},
+                       nullptr);
   }
+}
+
+SIZE MessageBoxWindow::Arrange(int dpi) {
+  dpi_ = dpi;
+  Font font(CreateMessageFont(dpi));
+  const MessageBoxLayout layout =
+      LayOutMessageBox(box_, font.Get(), GetSystemMetrics(SM_CXSCREEN) / 2, dpi);
+  std::vector<std::pair<int, RECT>> places{{kIconId, layout.icon}, {kTextId, layout.text}};
+  for (std::size_t i = 0; i < box_.buttons.size(); ++i) {
+    places.emplace_back(box_.buttons[i].result, layout.buttons[i]);
+  }
+  for (const auto& [id, r] : places) {
+    HWND child = GetDlgItem(Handle(), id);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // Swapped: the old font is deleted with `font`, once no child uses it any more.
+  font_ = std::move(font);
+  const RECT outer = OuterRect({0, 0}, layout.client, kStyle, kExStyle, dpi);
+  return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
 MessageBoxWindow::~MessageBoxWindow() {
@@ -100,9 +132,20 @@ bool MessageBoxWindow::CopyToClipboard() {
 }
 
 LRESULT MessageBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_CLOSE) return WindowBase::HandleMessage(message, wParam, lParam);
-  result_ = kCloseBoxResult;
-  return 0;
+  if (message == WM_CLOSE) {
+    result_ = kCloseBoxResult;
+    return 0;
+  }
+  if (message == kDpiChangedMessage) {
+    // Laid out anew rather than stretched: the text wraps and the buttons fit their captions.
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    const SIZE outer = Arrange(LOWORD(wParam));
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(Handle(), nullptr, TRUE);
+    return 0;
+  }
+  return WindowBase::HandleMessage(message, wParam, lParam);
 }
 
 void MessageBoxWindow::ButtonClicked(int id) {

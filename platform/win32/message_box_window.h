@@ -13,7 +13,8 @@ class MessageBoxWindow final : public WindowBase {
  public:
   static constexpr const wchar_t* kClassName = L"KinloomMessageBox";
 
-  // Creates the hidden box, centred on the screen. The class must be registered.
+  // Creates the hidden box, centred on the screen, laid out for the scale of the monitor it is
+  // on. The class must be registered.
   explicit MessageBoxWindow(const MessageBoxModel& box);
   ~MessageBoxWindow() override;
 
@@ -31,9 +32,14 @@ class MessageBoxWindow final : public WindowBase {
 
  private:
   int ResultAt(int index) const { return index >= 0 ? box_.buttons[index].result : 0; }
+  void CreateChildren();
+  // Lays the box out at `dpi`: its font, its children's places; returns its outer size.
+  SIZE Arrange(int dpi);
+  void Centre(SIZE outer);
 
   const MessageBoxModel& box_;
   Font font_;
+  int dpi_ = 96;  // the scale the box is laid out for
   int result_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/error.h"
+#include "platform/toolkit/display_scale.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/system_error_text.h"
 #include "platform/win32/wide_text.h"
@@ -13,9 +14,6 @@
 namespace kinloom {
 
 namespace {
-
-// The dialog is laid out for 96 pixels per inch, whatever the screen says.
-constexpr int kLayoutDpi = 96;
 
 bool TakesFocus(const Control& control) {
   return control.Kind() == ControlKind::kPushButton || control.Kind() == ControlKind::kCheckBox;
@@ -31,10 +29,10 @@ DWORD ButtonStyle(const Control& control) {
 }
 
 // The class, text and style of the control's child; no class for what the window paints itself.
-ChildControl ChildFor(const Control& control) {
+ChildControl ChildFor(const Control& control, int dpi) {
   ChildControl child;
-  child.bounds = {control.left, control.top, control.left + control.width,
-                  control.top + control.height};
+  const Rect place = ScaleToDpi(control.Bounds(), dpi);
+  child.bounds = {place.left, place.top, place.right, place.bottom};
   child.id = control.id;
   child.name = control.name;
   child.style = control.visible ? WS_VISIBLE : 0;
@@ -61,10 +59,10 @@ ChildControl ChildFor(const Control& control) {
 }
 
 // A label sized to its text keeps its top-left corner.
-void FitLabelToText(HWND child, const Label& label, HFONT font) {
+void FitLabelToText(HWND child, const Label& label, HFONT font, int dpi) {
   if (label.text.empty()) return;
   const std::wstring text = ToUtf16(label.text);
-  RECT r{0, 0, label.wordWrap ? label.width : 0, 0};
+  RECT r{0, 0, label.wordWrap ? ScaleToDpi(label.width, dpi) : 0, 0};
   {
     WindowDc dc(child);
     Selection selection(dc.Get(), font);
@@ -95,13 +93,13 @@ HWND CreateChildControl(HWND parent, const ChildControl& child, HFONT font) {
   return hwnd;
 }
 
-HFONT CreateWindowFont(const Window& window) {
-  return CreateFontW(-MulDiv(window.fontPointSize, kLayoutDpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
-                     FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, ToUtf16(window.fontName).c_str());
+HFONT CreateWindowFont(const Window& window, int dpi) {
+  return CreateFontW(-MulDiv(window.fontPointSize, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                     FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_SWISS, ToUtf16(window.fontName).c_str());
 }
 
-void CreateNativeControls(const Window& window, HWND parent, HFONT font) {
+void CreateNativeControls(const Window& window, HWND parent, HFONT font, int dpi) {
   std::vector<const Control*> order(window.Controls().begin(), window.Controls().end());
   std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
     if (TakesFocus(*a) != TakesFocus(*b)) return TakesFocus(*a);
@@ -109,7 +107,7 @@ void CreateNativeControls(const Window& window, HWND parent, HFONT font) {
   });
   bool afterPushButton = false;
   for (const Control* control : order) {
-    ChildControl child = ChildFor(*control);
+    ChildControl child = ChildFor(*control, dpi);
     if (!child.className) continue;
     const bool pushButton = control->Kind() == ControlKind::kPushButton;
     // The arrow keys move the focus within a group, as between the buttons of a standard box.
@@ -119,24 +117,34 @@ void CreateNativeControls(const Window& window, HWND parent, HFONT font) {
     SetChecked(hwnd, *control);
     if (control->Kind() == ControlKind::kLabel) {
       const auto& label = static_cast<const Label&>(*control);
-      if (label.autoSize) FitLabelToText(hwnd, label, font);
+      if (label.autoSize) FitLabelToText(hwnd, label, font, dpi);
     }
   }
 }
 
-void UpdateNativeControl(HWND parent, const Control& control) {
+void UpdateNativeControl(HWND parent, const Control& control, int dpi) {
   HWND child = GetDlgItem(parent, control.id);
-  const ChildControl wanted = ChildFor(control);
+  const ChildControl wanted = ChildFor(control, dpi);
   if (!child || !wanted.className) return;
   SetChecked(child, control);
   SetWindowTextW(child, ToUtf16(wanted.text).c_str());
-  SetWindowPos(child, nullptr, control.left, control.top, control.width, control.height,
+  const RECT& r = wanted.bounds;
+  SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
   if (control.Kind() == ControlKind::kLabel && static_cast<const Label&>(control).autoSize) {
     FitLabelToText(child, static_cast<const Label&>(control),
-                   reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
+                   reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)), dpi);
   }
   ShowWindow(child, control.visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void RescaleNativeControls(const Window& window, HWND parent, HFONT font, int dpi) {
+  for (const Control* control : window.Controls()) {
+    HWND child = GetDlgItem(parent, control->id);
+    if (!child || !ChildFor(*control, dpi).className) continue;
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    UpdateNativeControl(parent, *control, dpi);
+  }
 }
 
 }  // namespace kinloom

@@ -23,15 +23,18 @@ struct ChildControl {
 // Makes `child` inside `parent` with `font`; throws kinloom::Error naming it on failure.
 HWND CreateChildControl(HWND parent, const ChildControl& child, HFONT font);
 
-// The window's font: its face at its point size, not rescaled for other screen font sizes.
-HFONT CreateWindowFont(const Window& window);
+// The window's font: its face at its point size at `dpi`, whatever the screen's font size.
+HFONT CreateWindowFont(const Window& window, int dpi);
 
-// Creates the children of `parent` for the window's native controls, the tab stops first in
-// their tab order (the dialog manager tabs in creation order), and each run of push buttons one
-// group for the arrow keys. Throws kinloom::Error on failure.
-void CreateNativeControls(const Window& window, HWND parent, HFONT font);
+// Creates the children of `parent` for the window's native controls at their places at `dpi`,
+// the tab stops first in their tab order (the dialog manager tabs in creation order), and each
+// run of push buttons one group for the arrow keys. Throws kinloom::Error on failure.
+void CreateNativeControls(const Window& window, HWND parent, HFONT font, int dpi);
 
 // Pushes a model change of `control` (state, caption, text, visibility, bounds) to its child.
-void UpdateNativeControl(HWND parent, const Control& control);
+void UpdateNativeControl(HWND parent, const Control& control, int dpi);
+
+// Gives every native child of the window `font` and its place at `dpi`.
+void RescaleNativeControls(const Window& window, HWND parent, HFONT font, int dpi);
 
 }  // namespace kinloom

@@ -3,9 +3,12 @@
 #include "platform/win32/toolkit_window.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/toolkit/application.h"
+#include "platform/toolkit/display_scale.h"
 #include "platform/win32/key_input.h"
+#include "platform/win32/monitor_dpi.h"
 #include "platform/win32/native_controls.h"
 #include "platform/win32/private_messages.h"
 
@@ -63,7 +66,8 @@ Bitmap& SharedPaintBuffer() {
   return buffer;
 }
 
-// Grows the shared buffer to hold a client area of that size as well as those before.
+// Grows the shared buffer to hold a client area of that size as well as those before, at any
+// scale.
 void FitPaintBuffer(int width, int height) {
   Bitmap& buffer = SharedPaintBuffer();
   if (width <= buffer.Width() && height <= buffer.Height()) return;
@@ -78,13 +82,17 @@ void TrimDialogSystemMenu(HWND hwnd) {
   }
 }
 
-// Bevels are drawn by the window itself, over its pictures: a lowered frame, one pixel wide.
-void DrawBevels(const Window& window, HDC dc) {
+// Bevels are drawn by the window itself, over its pictures: a lowered frame, one pixel wide at
+// 96 DPI and as wide as a pixel scales to at other scales.
+void DrawBevels(const Window& window, HDC dc, int dpi) {
+  const int lines = std::max(1, ScaleToDpi(1, dpi));
   for (const Control* control : window.Controls()) {
     if (control->Kind() != ControlKind::kBevel || !control->visible) continue;
-    RECT r{control->left, control->top, control->left + control->width,
-           control->top + control->height};
-    DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    const Rect r = ScaleToDpi(control->Bounds(), dpi);
+    for (int i = 0; i < lines; ++i) {
+      RECT edge{r.left + i, r.top + i, r.right - i, r.bottom - i};
+      DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    }
   }
 }
 
@@ -98,20 +106,57 @@ HWND ToolkitWindow::Handle() {
   return WindowBase::Handle();
 }
 
+// Made at the system's scale, the window learns its monitor's scale once it exists, and fits it
+// before its children are made.
 void ToolkitWindow::Realise() {
-  FitPaintBuffer(model_.clientWidth, model_.clientHeight);
-  font_ = Font(CreateWindowFont(model_));
+  dpi_ = SystemDpi();
   background_ = Brush(CreateSolidBrush(ToColorRef(model_.colour)));
   WindowCreation creation;
   creation.className = model_.border == BorderStyle::kDialog ? kDialogClassName : kClassName;
   creation.title = model_.title;
   creation.style = StyleFor(model_);
   creation.exStyle = ExStyleFor(model_);
-  creation.bounds = OuterRect({position_.x, position_.y}, {model_.clientWidth, model_.clientHeight},
-                              creation.style, creation.exStyle);
+  creation.bounds = OuterBounds(position_, dpi_);
   Create(creation);
-  if (model_.border == BorderStyle::kDialog) TrimDialogSystemMenu(Handle());
-  CreateNativeControls(model_, Handle(), font_.Get());
+  HWND hwnd = WindowBase::Handle();
+  if (const std::optional<int> monitor = MonitorDpi(hwnd); monitor && *monitor != dpi_) {
+    dpi_ = *monitor;
+    const RECT r = OuterBounds(position_, dpi_);
+    SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  FitPaintBuffer(ScaleToDpi(model_.clientWidth, dpi_), ScaleToDpi(model_.clientHeight, dpi_));
+  font_ = Font(CreateWindowFont(model_, dpi_));
+  if (model_.border == BorderStyle::kDialog) TrimDialogSystemMenu(hwnd);
+  CreateNativeControls(model_, hwnd, font_.Get(), dpi_);
+}
+
+RECT ToolkitWindow::OuterBounds(Point corner, int dpi) const {
+  const DWORD style = StyleFor(model_);
+  return OuterRect({corner.x, corner.y},
+                   {ScaleToDpi(model_.clientWidth, dpi), ScaleToDpi(model_.clientHeight, dpi)},
+                   style, ExStyleFor(model_), dpi);
+}
+
+int ToolkitWindow::Dpi() {
+  HWND hwnd = Handle();
+  // A hidden window moved onto a monitor of another scale may not have been told.
+  if (const std::optional<int> monitor = MonitorDpi(hwnd); monitor && *monitor != dpi_) {
+    Rescale(*monitor, OuterBounds(Position(), *monitor));
+  }
+  return dpi_;
+}
+
+void ToolkitWindow::Rescale(int dpi, const RECT& outer) {
+  dpi_ = dpi;
+  FitPaintBuffer(ScaleToDpi(model_.clientWidth, dpi), ScaleToDpi(model_.clientHeight, dpi));
+  Font font(CreateWindowFont(model_, dpi));
+  RescaleNativeControls(model_, Handle(), font.Get(), dpi);
+  // Swapped: the old font is deleted with `font`, once no child uses it any more.
+  font_ = std::move(font);
+  SetWindowPos(Handle(), nullptr, outer.left, outer.top, outer.right - outer.left,
+               outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 ToolkitWindow::~ToolkitWindow() {
@@ -153,12 +198,13 @@ void ToolkitWindow::MoveTo(Point p) {
 
 void ToolkitWindow::Invalidate(const Rect& clientArea) {
   if (!Realised()) return;  // its first paint composes everything
-  RECT r{clientArea.left, clientArea.top, clientArea.right, clientArea.bottom};
+  const Rect scaled = ScaleToDpi(clientArea, dpi_);
+  RECT r{scaled.left, scaled.top, scaled.right, scaled.bottom};
   InvalidateRect(Handle(), &r, FALSE);
 }
 
 void ToolkitWindow::ControlChanged(Control& control) {
-  if (Realised()) UpdateNativeControl(Handle(), control);  // else made from the model later
+  if (Realised()) UpdateNativeControl(Handle(), control, dpi_);  // else made from the model later
 }
 
 void ToolkitWindow::CapturePointer() {
@@ -213,14 +259,20 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENDSESSION:
       if (wParam) model_.EndSession();
       return 0;
+    case kDpiChangedMessage:
+      Rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      model_.SetDpi(dpi_);
+      return 0;
     default:
       return OnPointer(message, lParam) ? 0 : WindowBase::HandleMessage(message, wParam, lParam);
   }
 }
 
 bool ToolkitWindow::OnPointer(UINT message, LPARAM lParam) {
+  // The model takes the pointer in 96-DPI numbers, as it lays its pictures out.
+  const Point at = UnscaleFromDpi(PointFrom(lParam), dpi_);
   if (message == WM_MOUSEMOVE) {
-    model_.MouseMove(PointFrom(lParam), NotePointerPosition());
+    model_.MouseMove(at, NotePointerPosition());
     return true;
   }
   if (message == WM_CAPTURECHANGED) {
@@ -229,11 +281,11 @@ bool ToolkitWindow::OnPointer(UINT message, LPARAM lParam) {
   }
   for (const auto& row : kMouseButtons) {
     if (message == row.press || message == row.secondPress) {
-      model_.MouseDown(PointFrom(lParam), row.button);
+      model_.MouseDown(at, row.button);
       return true;
     }
     if (message == row.release) {
-      model_.MouseUp(PointFrom(lParam), row.button);
+      model_.MouseUp(at, row.button);
       return true;
     }
   }
@@ -259,7 +311,7 @@ void ToolkitWindow::OnPaint() {
   // The whole buffer in one call; the paint DC is clipped to the invalid region.
   SetDIBitsToDevice(dc.Get(), 0, 0, buffer_.Width(), buffer_.Height(), 0, 0, 0, buffer_.Height(),
                     buffer_.Row(0), &info, DIB_RGB_COLORS);
-  DrawBevels(model_, dc.Get());
+  DrawBevels(model_, dc.Get(), dpi_);
 }
 
 void ToolkitWindow::ButtonClicked(int id) {

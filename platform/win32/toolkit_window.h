@@ -29,6 +29,7 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
 
   void Show() override;
   void Hide() override;
+  int Dpi() override;
   Point Position() const override;
   void MoveTo(Point p) override;
   void Invalidate(const Rect& clientArea) override;
@@ -48,6 +49,11 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
 
  private:
   void OnPaint();
+  // Fits the window, its font and its children to `dpi`, the window to the outer rectangle
+  // `outer`, and schedules a repaint; the model is told by the caller.
+  void Rescale(int dpi, const RECT& outer);
+  // The outer rectangle at `dpi` with its top-left corner at `corner`.
+  RECT OuterBounds(Point corner, int dpi) const;
   // Pointer moves, presses and releases, and the loss of the capture; false for other messages.
   bool OnPointer(UINT message, LPARAM lParam);
   LRESULT OnControlColour(HDC dc);
@@ -57,6 +63,9 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
 
   Window& model_;
   Point position_;  // where the window goes while it has no native window yet
+  // The scale the native window is laid out for: the system's until the window exists, then
+  // its monitor's.
+  int dpi_ = 96;
   // The client area, composed before each blit so nothing flickers. One buffer serves every
   // window: painting is synchronous on one thread, and a buffer per window would cost a
   // client area's memory for each screen ever shown.

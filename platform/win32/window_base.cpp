@@ -50,13 +50,6 @@ WindowBase* SelfOf(HWND hwnd) {
 
 }  // namespace
 
-RECT OuterRect(POINT corner, SIZE client, DWORD style, DWORD exStyle) {
-  RECT outer{0, 0, client.cx, client.cy};
-  AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  return {corner.x, corner.y, corner.x + outer.right - outer.left,
-          corner.y + outer.bottom - outer.top};
-}
-
 RECT CentredOnScreen(const RECT& outer) {
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;

@@ -17,9 +17,6 @@ struct WindowCreation {
   RECT bounds{};  // outer rectangle, screen coordinates
 };
 
-// The outer rectangle of a window with this client size and these styles, its top-left corner
-// at `corner`.
-RECT OuterRect(POINT corner, SIZE client, DWORD style, DWORD exStyle);
 // `outer` moved to the middle of the screen.
 RECT CentredOnScreen(const RECT& outer);
 

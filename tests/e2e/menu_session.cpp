@@ -2,12 +2,22 @@
 #include "tests/e2e/menu_session.h"
 
 #include "tests/e2e/input.h"
+#include "tests/e2e/scaled_art.h"
 #include "tests/support/window_probe.h"
 
 namespace kinloom::e2e {
+namespace {
+
+constexpr int kArtFrames = 3;
+
+RECT PlaceOf(const Hotspot& hotspot) {
+  return {hotspot.left, hotspot.top, hotspot.left + hotspot.width, hotspot.top + hotspot.height};
+}
+
+}  // namespace
 
 MenuSession::MenuSession(std::string menuExe, std::string artFolder)
-    : menuExe_(std::move(menuExe)), artFolder_(std::move(artFolder)) {}
+    : menuExe_(std::move(menuExe)), artFolder_(std::move(artFolder)), dpi_(DisplayDpi()) {}
 
 bool MenuSession::Start(const std::string& folder) {
   return process_.Start(menuExe_, folder);
@@ -26,14 +36,15 @@ bool MenuSession::WaitUntilHidden(HWND window, DWORD timeoutMs) const {
 }
 
 POINT MenuSession::ScreenPoint(HWND screenWindow, int clientX, int clientY) const {
-  POINT point{clientX, clientY};
+  POINT point = ScaledPoint({clientX, clientY}, dpi_);
   ClientToScreen(screenWindow, &point);
   return point;
 }
 
 RECT MenuSession::HotspotArea(HWND screenWindow, const Hotspot& hotspot) const {
-  const POINT topLeft = ScreenPoint(screenWindow, hotspot.left, hotspot.top);
-  return RECT{topLeft.x, topLeft.y, topLeft.x + hotspot.width, topLeft.y + hotspot.height};
+  RECT area = ScaledRect(PlaceOf(hotspot), dpi_);
+  MapWindowPoints(screenWindow, nullptr, reinterpret_cast<POINT*>(&area), 2);
+  return area;
 }
 
 void MenuSession::PointAt(HWND screenWindow, const Hotspot& hotspot) const {
@@ -49,9 +60,13 @@ void MenuSession::ClickHotspot(HWND screenWindow, const Hotspot& hotspot) const 
 }
 
 const Image& MenuSession::ArtOf(const MenuScreen& screen, const Hotspot& hotspot) {
-  const std::string path = artFolder_ + "\\" + screen.artPrefix + "-" + hotspot.art + ".bmp";
-  auto found = art_.find(path);
-  if (found == art_.end()) found = art_.emplace(path, LoadBmp(path)).first;
+  const std::string file = std::string("\\") + screen.artPrefix + "-" + hotspot.art + ".bmp";
+  auto found = art_.find(file);
+  if (found == art_.end()) {
+    const Image art =
+        ArtAtDpi(artFolder_ + file, artFolder_ + "-2x" + file, PlaceOf(hotspot), kArtFrames, dpi_);
+    found = art_.emplace(file, art).first;
+  }
   return found->second;
 }
 

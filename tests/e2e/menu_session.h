@@ -16,9 +16,13 @@ namespace kinloom::e2e {
 // The frames of a hotspot's art strip.
 enum Frame : int { kNoFrame = -1, kNormal = 0, kHovered = 1, kPressed = 2 };
 
+// Places and art are as the menu shows them at the display scale Wine reports (DisplayDpi):
+// client coordinates are given in 96-DPI numbers, as the menu lays itself out.
 class MenuSession {
  public:
+  // `artFolder` holds the 1x art; the 2x art is in the folder beside it with "-2x" added.
   MenuSession(std::string menuExe, std::string artFolder);
+  int Dpi() const { return dpi_; }
 
   // Starts the menu with `folder` as its current folder; false when it cannot start.
   bool Start(const std::string& folder);
@@ -35,6 +39,7 @@ class MenuSession {
 
   // A hotspot's rectangle on the screen.
   RECT HotspotArea(HWND screenWindow, const Hotspot& hotspot) const;
+  // Where a 96-DPI client point of the window lies on the screen.
   POINT ScreenPoint(HWND screenWindow, int clientX, int clientY) const;
 
   void PointAt(HWND screenWindow, const Hotspot& hotspot) const;
@@ -43,7 +48,7 @@ class MenuSession {
   // Press and release of the left button in the middle of the hotspot.
   void ClickHotspot(HWND screenWindow, const Hotspot& hotspot) const;
 
-  // Which frame of its art the hotspot shows now, or kNoFrame.
+  // Which frame of its art (as the menu shows it at its scale) the hotspot shows now, or kNoFrame.
   int FrameShown(HWND screenWindow, const MenuScreen& screen, const Hotspot& hotspot);
   bool WaitForFrame(HWND screenWindow, const MenuScreen& screen, const Hotspot& hotspot, int frame);
   const Image& ArtOf(const MenuScreen& screen, const Hotspot& hotspot);
@@ -58,6 +63,7 @@ class MenuSession {
   StartedProcess process_;
   std::string menuExe_;
   std::string artFolder_;
+  int dpi_;
   std::map<std::string, Image> art_;
 };
 
