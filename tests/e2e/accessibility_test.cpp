@@ -1,48 +1,17 @@
 // What a screen reader in another process reads of the menu through oleacc: every screen's
 // hotspots as named push buttons in reading order, the welcome dialog and a message box.
-#include <oleacc.h>
-
 #include <algorithm>
 #include <iterator>
-#include <memory>
 #include <string>
 
 #include "platform/win32/wide_text.h"
+#include "tests/e2e/accessible_client.h"
 #include "tests/e2e/hotspot_input.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
 
 namespace kinloom::e2e {
 namespace {
-
-// COM for the test's own thread, as every accessibility client needs.
-class ComApartment {
- public:
-  ComApartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
-  ~ComApartment() { CoUninitialize(); }
-};
-
-struct Releaser {
-  void operator()(IUnknown* object) const { object->Release(); }
-};
-using Accessible = std::unique_ptr<IAccessible, Releaser>;
-
-Accessible AccessibleOf(HWND window, LONG objectId) {
-  IAccessible* object = nullptr;
-  if (FAILED(AccessibleObjectFromWindow(window, objectId, IID_IAccessible,
-                                        reinterpret_cast<void**>(&object)))) {
-    return nullptr;
-  }
-  return Accessible(object);
-}
-
-VARIANT Child(long id) {
-  VARIANT child;
-  VariantInit(&child);
-  child.vt = VT_I4;
-  child.lVal = id;
-  return child;
-}
 
 std::string Narrow(BSTR text) {
   if (!text) return "";
