@@ -234,6 +234,47 @@ TEST_F(ToolkitWindowTest, PaintsPicturesAndRepaintsWhatChanged) {
   EXPECT_TRUE(showsAt({50, 55}, kGreen));
 }
 
+// Windows sends WM_DPICHANGED when a window moves onto a monitor of another scale; Wine 8 never
+// does, so the test sends it as Windows would.
+TEST_F(ToolkitWindowTest, AChangeOfScaleTakesTheSuggestedPlaceAndScalesChildrenBevelsAndPointer) {
+  main_->Show();
+  HWND hwnd = HandleOf(*main_);
+  RECT before;
+  GetWindowRect(hwnd, &before);
+  const RECT suggested{before.left + 5, before.top + 6, before.left + 700, before.top + 480};
+  SendMessageW(hwnd, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192),
+               reinterpret_cast<LPARAM>(&suggested));
+  RECT after;
+  GetWindowRect(hwnd, &after);
+  EXPECT_EQ(after.left, suggested.left);
+  EXPECT_EQ(after.bottom, suggested.bottom);
+  EXPECT_EQ(main_->Dpi(), 192);
+
+  // The label at (200, 100), 100 x 20, in a font twice as high.
+  HWND note = GetDlgItem(hwnd, 11);
+  RECT place;
+  GetWindowRect(note, &place);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&place), 2);
+  EXPECT_EQ(place.left, 400);
+  EXPECT_EQ(place.top, 200);
+  EXPECT_EQ(place.right - place.left, 200);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(note, WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -MulDiv(8, 192, 72));
+
+  // The bevel at (100, 20)-(150, 60) is drawn two pixels wide at its doubled place.
+  UpdateWindow(hwnd);
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  EXPECT_TRUE(WaitFor([&] { return ScreenPixel(*main_, {200, 60}) == shadow; }));
+  EXPECT_EQ(ScreenPixel(*main_, {201, 60}), shadow);
+  EXPECT_EQ(ScreenPixel(*main_, {202, 60}), RGB(0x20, 0x20, 0x20));
+
+  // The picture at (10, 20) takes a press at its doubled place, outside its place at 96 DPI.
+  Mouse(WM_LBUTTONDOWN, {130, 95});
+  Mouse(WM_LBUTTONUP, {130, 95});
+  EXPECT_EQ(main_->events, (std::vector<std::string>{"down+capture", "click", "up"}));
+}
+
 TEST_F(ToolkitWindowTest, WindowsOfEverySizePaintTheirOwnPixels) {
   const auto showsAt = [&](const Window& window, POINT p, std::uint32_t rgb) {
     const COLORREF expected = RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
