@@ -1,6 +1,8 @@
 // Reading a few screen pixels through GetDC(NULL), which equals a screenshot under Wine.
 #include "bench/paint_probe.h"
 
+#include "tests/e2e/scaled_art.h"
+
 namespace kinloom::bench {
 namespace {
 
@@ -19,19 +21,25 @@ bool Shows(HDC screen, POINT origin, const ProbePoint& point) {
 }  // namespace
 
 std::vector<ProbePoint> ProbePointsFor(const e2e::MenuScreen& screen, const std::string& artFolder,
-                                       bool withHotspots, COLORREF desktop) {
-  const std::string prefix = artFolder + "\\" + screen.artPrefix + "-";
+                                       bool withHotspots, COLORREF desktop, int dpi) {
   std::vector<ProbePoint> points;
-  auto add = [&](POINT client, std::uint32_t rgb) {
-    if (AsColorRef(rgb) != desktop) points.push_back({client, AsColorRef(rgb)});
+  // A 96-DPI client point of a picture drawn for `placed`, where its art at `dpi` shows it.
+  const auto add = [&](const char* art, const RECT& placed, int frames, POINT p) {
+    const std::string file = std::string("\\") + screen.artPrefix + "-" + art + ".bmp";
+    const e2e::Image image =
+        e2e::ArtAtDpi(artFolder + file, artFolder + "-2x" + file, placed, frames, dpi);
+    const POINT at = e2e::ScaledPoint(p, dpi);
+    const POINT corner = e2e::ScaledPoint({placed.left, placed.top}, dpi);
+    const COLORREF colour = AsColorRef(image.Pixel(at.x - corner.x, at.y - corner.y));
+    if (colour != desktop) points.push_back({at, colour});
   };
-  const e2e::Image background = e2e::LoadBmp(prefix + "artMainBackground.bmp");
-  for (const POINT& p : kBackgroundPoints) add(p, background.Pixel(p.x, p.y));
+  for (const POINT& p : kBackgroundPoints) add("artMainBackground", {0, 0, 632, 453}, 1, p);
   if (!withHotspots) return points;
   for (const e2e::Hotspot& hotspot : screen.hotspots) {
-    const e2e::Image strip = e2e::LoadBmp(prefix + hotspot.art + ".bmp");
-    const POINT middle{hotspot.width / 2, hotspot.height / 2};
-    add({hotspot.left + middle.x, hotspot.top + middle.y}, strip.Pixel(middle.x, middle.y));
+    const RECT placed{hotspot.left, hotspot.top, hotspot.left + hotspot.width,
+                      hotspot.top + hotspot.height};
+    add(hotspot.art, placed, 3,
+        {hotspot.left + hotspot.width / 2, hotspot.top + hotspot.height / 2});
   }
   return points;
 }

@@ -17,10 +17,11 @@ struct ProbePoint {
 };
 
 // Points of the background clear of every hotspot, and for a screen with hotspots the middle of
-// each in its normal frame; points whose colour equals `desktop` are left out, since they could
-// not tell a painted window from the bare desktop.
+// each in its normal frame, where a window at `dpi` shows them (the art in `artFolder`, its 2x
+// twin beside it); points whose colour equals `desktop` are left out, since they could not tell
+// a painted window from the bare desktop.
 std::vector<ProbePoint> ProbePointsFor(const e2e::MenuScreen& screen, const std::string& artFolder,
-                                       bool withHotspots, COLORREF desktop);
+                                       bool withHotspots, COLORREF desktop, int dpi);
 
 // The shown window of that title, or null.
 HWND ShownWindowTitled(const char* title);

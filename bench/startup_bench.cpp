@@ -12,8 +12,10 @@
 #include "bench/paint_probe.h"
 #include "bench/series.h"
 #include "bench/visit_screens.h"
+#include "platform/toolkit/display_scale.h"
 #include "tests/e2e/process_counters.h"
 #include "tests/e2e/processes.h"
+#include "tests/e2e/scaled_art.h"
 #include "tests/e2e/world.h"
 #include "tests/support/wait_for.h"
 
@@ -35,6 +37,7 @@ struct Contender {
   std::string exe;
   const char* title;
   std::vector<ProbePoint> points;
+  POINT origin;  // the client area's corner on the screen, where the last start painted
   std::vector<double> milliseconds;
   std::vector<double> peakMiB;  // peak working set once the main menu is painted
 };
@@ -52,9 +55,9 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 
 // One start: milliseconds from CreateProcess until every probe point shows its colour, and the
 // peak working set then. The program is closed as a user would close it.
-Start TimeOneStart(const Contender& contender, POINT origin, const std::string& folder) {
+Start TimeOneStart(Contender& contender, const std::string& folder) {
   // The previous run's picture must be gone, or it would count as painted at once.
-  if (!WaitFor([&] { return NonePainted(origin, contender.points); }, 5000)) {
+  if (!WaitFor([&] { return NonePainted(contender.origin, contender.points); }, 5000)) {
     std::fprintf(stderr, "warning: the screen still showed the art before starting %s\n",
                  contender.name);
   }
@@ -71,7 +74,11 @@ Start TimeOneStart(const Contender& contender, POINT origin, const std::string& 
       kStartTimeoutMs);
   QueryPerformanceCounter(&painted);
   const e2e::ProcessCounters counters = e2e::ReadCounters(process.Id());
-  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+  if (window) {
+    contender.origin = {0, 0};
+    ClientToScreen(window, &contender.origin);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  }
   if (!process.WaitForExit(10000))
     std::fprintf(stderr, "warning: %s did not end\n", contender.name);
   if (!shown) return {};
@@ -90,33 +97,38 @@ int Run(int runs) {
   // No welcome dialog in the way: the reminder is off.
   WritePrivateProfileStringA("Kin7s", "Reminder", "0", "Brindle.ini");
 
-  const POINT origin = CentredClientOrigin(632, 453);
+  // The floor knows no display scale: it paints its 96-DPI picture at every scale.
+  const int dpi = e2e::DisplayDpi();
+  const POINT floorOrigin = CentredClientOrigin(632, 453);
+  const POINT menuOrigin = CentredClientOrigin(ScaleToDpi(632, dpi), ScaleToDpi(453, dpi));
   HDC screen = GetDC(nullptr);
-  const COLORREF desktop = GetPixel(screen, origin.x + 4, origin.y + 4);
+  const COLORREF desktop = GetPixel(screen, menuOrigin.x + 4, menuOrigin.y + 4);
   ReleaseDC(nullptr, screen);
   const e2e::MenuScreen& main = e2e::MainScreen();
   Contender contenders[] = {{"floor",
                              e2e::WindowsPathOf(KINLOOM_BENCH_FLOOR),
                              kFloorTitle,
-                             ProbePointsFor(main, art, false, desktop),
+                             ProbePointsFor(main, art, false, desktop, kBaseDpi),
+                             floorOrigin,
                              {},
                              {}},
                             {"kinloom.exe",
                              e2e::WindowsPathOf(KINLOOM_BENCH_MENU),
                              main.title,
-                             ProbePointsFor(main, art, true, desktop),
+                             ProbePointsFor(main, art, true, desktop, dpi),
+                             menuOrigin,
                              {},
                              {}}};
 
   std::printf(
-      "Start-up, CreateProcess to fully painted (%zu and %zu probe points), %d runs each, "
-      "interleaved, first of each discarded\n",
-      contenders[0].points.size(), contenders[1].points.size(), runs);
+      "Start-up at %d DPI, CreateProcess to fully painted (%zu and %zu probe points), %d runs "
+      "each, interleaved, first of each discarded\n",
+      dpi, contenders[0].points.size(), contenders[1].points.size(), runs);
   for (int round = 0; round < runs; ++round) {
     // Alternating which goes first evens out any advantage of following the other.
     for (int turn = 0; turn < 2; ++turn) {
       Contender& contender = contenders[(round + turn) % 2];
-      const Start start = TimeOneStart(contender, origin, folder);
+      const Start start = TimeOneStart(contender, folder);
       if (start.milliseconds < 0) {
         std::fprintf(stderr, "%s never showed its picture\n", contender.name);
         return 1;
