@@ -76,18 +76,24 @@ int ShowWhatWouldStart(HINSTANCE instance, const std::string& program,
   const std::string text = "Kinloom started this program:\r\n" + program +
                            "\r\n\r\nCommand line:\r\n" + commandLine +
                            "\r\n\r\nWorking folder:\r\n" + folder;
-  constexpr int kWidth = 520, kHeight = 230;
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 3;
+  // Laid out at 96 DPI and scaled to the display's, as Wine scales the font for every program.
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  const auto scaled = [dpi](int n) { return MulDiv(n, dpi, 96); };
+  const int width = scaled(520), height = scaled(230);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 3;
   HWND window = CreateWindowW(L"KinloomStandIn", ToUtf16(title).c_str(),
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, left, top, kWidth, kHeight,
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, left, top, width, height,
                               nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   HWND label = CreateWindowW(L"STATIC", ToUtf16(text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
-                             12, 10, kWidth - 36, 140, window, nullptr, instance, nullptr);
+                             scaled(12), scaled(10), scaled(484), scaled(140), window, nullptr,
+                             instance, nullptr);
   HWND ok = CreateWindowW(L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                          kWidth - 110, kHeight - 70, 80, 26, window,
+                          scaled(410), scaled(160), scaled(80), scaled(26), window,
                           reinterpret_cast<HMENU>(kOkButtonId), instance, nullptr);
   SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
