@@ -19,12 +19,11 @@ UINT QueryCancelAutoPlayMessage() {
 
 bool IsMediaArrival(WPARAM wParam, LPARAM lParam) {
   const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
-  if (wParam != DBT_DEVICEARRIVAL || !header || header->dbch_devicetype != DBT_DEVTYP_VOLUME) {
-    return false;
-  }
-  // Any program may broadcast this: a header too short for a volume is not read past its end.
+  if (wParam != DBT_DEVICEARRIVAL || !header) return false;
+  // Any program may send this: a record too short for a volume is not read past its end.
   if (header->dbch_size < sizeof(DEV_BROADCAST_VOLUME)) return false;
-  return (reinterpret_cast<const DEV_BROADCAST_VOLUME*>(header)->dbcv_flags & DBTF_MEDIA) != 0;
+  const auto* volume = reinterpret_cast<const DEV_BROADCAST_VOLUME*>(header);
+  return volume->dbcv_devicetype == DBT_DEVTYP_VOLUME && (volume->dbcv_flags & DBTF_MEDIA) != 0;
 }
 
 AutoPlayHeldOff::AutoPlayHeldOff() {
