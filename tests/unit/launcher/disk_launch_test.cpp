@@ -81,16 +81,6 @@ TEST_F(DiskLaunchTest, DiskArrivingUnderThePromptEndsItOnlyOnceEverythingIsThere
   EXPECT_EQ(ShellFiles(), std::vector<std::string>{"E:\\flete\\setup.exe"});
 }
 
-TEST_F(DiskLaunchTest, WrongDiskArrivingLeavesThePromptToCancel) {
-  system.AddFile("F:\\parcelry.exe");
-  boxes.DiskArrives([this] { system.AddFile("E:\\PY_Land.id"); });
-  boxes.Answer(kResultCancel);
-  Global::LaunchWithDisk("F:\\", "parcelry.exe", "Marriage Records", "PY_Marr.id",
-                         "17 (Marriage Records)");
-  ExpectPrompts(1, "17 (Marriage Records)");
-  EXPECT_TRUE(system.ShellCalls().empty());
-}
-
 TEST_F(DiskLaunchTest, MarkerWithoutItsProgramIsAskedForUntilCancel) {
   system.AddFile("E:\\PY_Marr.id");
   boxes.Answer(kResultOk);
