@@ -12,6 +12,7 @@
 #include "platform/win32/message_box_layout.h"
 #include "platform/win32/monitor_dpi.h"
 #include "platform/win32/native_controls.h"
+#include "platform/win32/private_messages.h"
 
 namespace kinloom {
 
@@ -37,6 +38,7 @@ LPCWSTR StandardIcon(MessageIcon icon) {
 }  // namespace
 
 MessageBoxWindow::MessageBoxWindow(const MessageBoxModel& box) : box_(box) {
+  if (box.lookForDisk) autoPlayHeldOff_.emplace();
   WindowCreation creation;
   creation.className = kClassName;
   creation.title = box.caption;
@@ -132,18 +134,31 @@ bool MessageBoxWindow::CopyToClipboard() {
 }
 
 LRESULT MessageBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CLOSE) {
-    result_ = kCloseBoxResult;
-    return 0;
-  }
-  if (message == kDpiChangedMessage) {
-    // Laid out anew rather than stretched: the text wraps and the buttons fit their captions.
-    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-    const SIZE outer = Arrange(LOWORD(wParam));
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, outer.cx, outer.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(Handle(), nullptr, TRUE);
-    return 0;
+  switch (message) {
+    case WM_CLOSE:
+      result_ = kCloseBoxResult;
+      return 0;
+    case WM_DEVICECHANGE:
+      // Sent, so the modal loop's GetMessage handles it and waits on: only a posted message can
+      // end the loop. Posting also answers the broadcast before the drive is read.
+      if (box_.lookForDisk && IsMediaArrival(wParam, lParam)) {
+        PostMessageW(Handle(), kLookForDiskMessage, 0, 0);
+      }
+      break;
+    case kLookForDiskMessage:
+      if (result_ == 0 && box_.lookForDisk && box_.lookForDisk()) ButtonClicked(kResultOk);
+      return 0;
+    case kDpiChangedMessage: {
+      // Laid out anew rather than stretched: the text wraps and the buttons fit their captions.
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      const SIZE outer = Arrange(LOWORD(wParam));
+      SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, outer.cx, outer.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      InvalidateRect(Handle(), nullptr, TRUE);
+      return 0;
+    }
+    default:
+      break;
   }
   return WindowBase::HandleMessage(message, wParam, lParam);
 }

@@ -2,7 +2,10 @@
 // captions, keys and close box answer as the launcher needs and screen readers can read it.
 #pragma once
 
+#include <optional>
+
 #include "platform/message_box.h"
+#include "platform/win32/disk_swap.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/window_base.h"
@@ -41,6 +44,8 @@ class MessageBoxWindow final : public WindowBase {
   Font font_;
   int dpi_ = 96;  // the scale the box is laid out for
   int result_ = 0;
+  // A disk prompt keeps the disk it asks for from starting its own AutoPlay over it.
+  std::optional<AutoPlayHeldOff> autoPlayHeldOff_;
 };
 
 }  // namespace kinloom
