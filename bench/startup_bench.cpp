@@ -85,10 +85,51 @@ Start TimeOneStart(Contender& contender, const std::string& folder) {
   return {1000.0 * Seconds(start, painted), counters.peakWorkingSet / kMiB};
 }
 
+// Both programs started in turn, `runs` times each; false when one never showed its picture.
+bool TimeStarts(Contender (&contenders)[2], int runs, const std::string& folder) {
+  for (int round = 0; round < runs; ++round) {
+    // Alternating which goes first evens out any advantage of following the other.
+    for (int turn = 0; turn < 2; ++turn) {
+      Contender& contender = contenders[(round + turn) % 2];
+      const Start start = TimeOneStart(contender, folder);
+      if (start.milliseconds < 0) {
+        std::fprintf(stderr, "%s never showed its picture\n", contender.name);
+        return false;
+      }
+      if (round > 0) {
+        contender.milliseconds.push_back(start.milliseconds);
+        contender.peakMiB.push_back(start.peakMiB);
+      }
+    }
+  }
+  return true;
+}
+
 std::size_t FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data = {};
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
   return static_cast<std::size_t>(data.nFileSizeLow);
+}
+
+// The peak working sets at the main menu, the program's after a tour of every screen, and the
+// sizes of both programs.
+void ReportMemoryAndSize(const Contender (&contenders)[2], const std::string& art,
+                         const std::string& folder) {
+  const double floorPeak = Summarise(contenders[0].peakMiB).median;
+  const double menuPeak = Summarise(contenders[1].peakMiB).median;
+  std::printf(
+      "peak working set at the main menu (median): floor %.1f MiB, kinloom.exe %.1f MiB, "
+      "%+.1f MiB (goal at most %+.0f)\n",
+      floorPeak, menuPeak, menuPeak - floorPeak, kMainMenuGoalMiB);
+  const e2e::ProcessCounters after = CountersAfterEveryScreen(contenders[1].exe, art, folder);
+  const double afterPeak = after.peakWorkingSet / kMiB;
+  std::printf(
+      "peak working set after showing every screen once: kinloom.exe %.1f MiB, %+.1f MiB "
+      "against the floor (goal at most %+.0f)\n",
+      afterPeak, afterPeak - floorPeak, kAfterTourGoalMiB);
+  std::printf("kinloom.exe after the tour: %s\n", e2e::Describe(after).c_str());
+  std::printf("kinloom.exe size: %zu bytes; floor: %zu bytes\n", FileSize(contenders[1].exe),
+              FileSize(contenders[0].exe));
 }
 
 int Run(int runs) {
@@ -96,7 +137,6 @@ int Run(int runs) {
   const std::string folder = e2e::WindowsPathOf(KINLOOM_BENCH_FOLDER);
   // No welcome dialog in the way: the reminder is off.
   WritePrivateProfileStringA("Kin7s", "Reminder", "0", "Brindle.ini");
-
   // The floor knows no display scale: it paints its 96-DPI picture at every scale.
   const int dpi = e2e::DisplayDpi();
   const POINT floorOrigin = CentredClientOrigin(632, 453);
@@ -119,48 +159,18 @@ int Run(int runs) {
                              menuOrigin,
                              {},
                              {}}};
-
   std::printf(
       "Start-up at %d DPI, CreateProcess to fully painted (%zu and %zu probe points), %d runs "
       "each, interleaved, first of each discarded\n",
       dpi, contenders[0].points.size(), contenders[1].points.size(), runs);
-  for (int round = 0; round < runs; ++round) {
-    // Alternating which goes first evens out any advantage of following the other.
-    for (int turn = 0; turn < 2; ++turn) {
-      Contender& contender = contenders[(round + turn) % 2];
-      const Start start = TimeOneStart(contender, folder);
-      if (start.milliseconds < 0) {
-        std::fprintf(stderr, "%s never showed its picture\n", contender.name);
-        return 1;
-      }
-      if (round > 0) {
-        contender.milliseconds.push_back(start.milliseconds);
-        contender.peakMiB.push_back(start.peakMiB);
-      }
-    }
-  }
+  if (!TimeStarts(contenders, runs, folder)) return 1;
   const Summary floor = Summarise(contenders[0].milliseconds);
   const Summary menu = Summarise(contenders[1].milliseconds);
   std::printf("%s\n%s\n", Describe(contenders[0].name, floor).c_str(),
               Describe(contenders[1].name, menu).c_str());
   std::printf("ratio of medians: %.2f (goal at most %.2f)\n", menu.median / floor.median,
               kRatioGoal);
-
-  const double floorPeak = Summarise(contenders[0].peakMiB).median;
-  const double menuPeak = Summarise(contenders[1].peakMiB).median;
-  std::printf(
-      "peak working set at the main menu (median): floor %.1f MiB, kinloom.exe %.1f MiB, "
-      "%+.1f MiB (goal at most %+.0f)\n",
-      floorPeak, menuPeak, menuPeak - floorPeak, kMainMenuGoalMiB);
-  const e2e::ProcessCounters after = CountersAfterEveryScreen(contenders[1].exe, art, folder);
-  const double afterPeak = after.peakWorkingSet / kMiB;
-  std::printf(
-      "peak working set after showing every screen once: kinloom.exe %.1f MiB, %+.1f MiB "
-      "against the floor (goal at most %+.0f)\n",
-      afterPeak, afterPeak - floorPeak, kAfterTourGoalMiB);
-  std::printf("kinloom.exe after the tour: %s\n", e2e::Describe(after).c_str());
-  std::printf("kinloom.exe size: %zu bytes; floor: %zu bytes\n", FileSize(contenders[1].exe),
-              FileSize(contenders[0].exe));
+  ReportMemoryAndSize(contenders, art, folder);
   return 0;
 }
 

@@ -147,6 +147,11 @@ int ToolkitWindow::Dpi() {
   return dpi_;
 }
 
+void ToolkitWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  Rescale(dpi, suggested);
+  model_.SetDpi(dpi);
+}
+
 void ToolkitWindow::Rescale(int dpi, const RECT& outer) {
   dpi_ = dpi;
   FitPaintBuffer(ScaleToDpi(model_.clientWidth, dpi), ScaleToDpi(model_.clientHeight, dpi));
@@ -260,8 +265,7 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (wParam) model_.EndSession();
       return 0;
     case kDpiChangedMessage:
-      Rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-      model_.SetDpi(dpi_);
+      OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     default:
       return OnPointer(message, lParam) ? 0 : WindowBase::HandleMessage(message, wParam, lParam);

@@ -52,6 +52,8 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   // Fits the window, its font and its children to `dpi`, the window to the outer rectangle
   // `outer`, and schedules a repaint; the model is told by the caller.
   void Rescale(int dpi, const RECT& outer);
+  // WM_DPICHANGED: the window takes the suggested outer rectangle, and its art the new scale.
+  void OnDpiChanged(int dpi, const RECT& suggested);
   // The outer rectangle at `dpi` with its top-left corner at `corner`.
   RECT OuterBounds(Point corner, int dpi) const;
   // Pointer moves, presses and releases, and the loss of the capture; false for other messages.
