@@ -51,7 +51,7 @@ MessageBoxWindow::MessageBoxWindow(const MessageBoxModel& box)
   creation.title = box.caption;
   creation.style = kStyle;
   creation.exStyle = kExStyle;
-  creation.bounds = CentredOnScreen(OuterRect({0, 0}, layout.client, kStyle, kExStyle));
+  creation.bounds = OuterRect({0, 0}, layout.client, kStyle, kExStyle);  // placed as it shows
   Create(creation);
 
   CreateChildControl(Handle(),
@@ -85,6 +85,11 @@ ModalRun MessageBoxWindow::ModalRunOver(HWND owner) {
   run.window = Handle();
   run.owner = owner;
   run.show = [this] {
+    RECT placed;
+    if (PlacementOverOwner(true, placed)) {
+      SetWindowPos(Handle(), nullptr, placed.left, placed.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
   };

@@ -13,7 +13,8 @@ class MessageBoxWindow final : public WindowBase {
  public:
   static constexpr const wchar_t* kClassName = L"KinloomMessageBox";
 
-  // Creates the hidden box, centred on the screen. The class must be registered.
+  // Creates the hidden box, which its modal run centres on its owner's monitor (without an
+  // owner, on the screen). The class must be registered.
   explicit MessageBoxWindow(const MessageBoxModel& box);
   ~MessageBoxWindow() override;
 

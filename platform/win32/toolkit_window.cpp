@@ -123,11 +123,11 @@ ToolkitWindow::~ToolkitWindow() {
 }
 
 void ToolkitWindow::Show() {
-  if (!shown_ && model_.centredOnFirstShow) {
-    RECT r;
-    GetWindowRect(Handle(), &r);
-    const RECT centred = CentredOnScreen(r);
-    MoveTo({centred.left, centred.top});
+  Handle();  // realised, and owned by now if a modal run shows it
+  // The main menu has no owner and keeps its own place after its first show.
+  RECT placed;
+  if (PlacementOverOwner(!shown_ && model_.centredOnFirstShow, placed)) {
+    MoveTo({placed.left, placed.top});
   }
   shown_ = true;
   ShowWindow(Handle(), SW_SHOW);

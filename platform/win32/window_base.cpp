@@ -6,6 +6,7 @@
 
 #include "platform/error.h"
 #include "platform/toolkit/application.h"
+#include "platform/toolkit/placement.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/system_error_text.h"
 #include "platform/win32/wide_text.h"
@@ -46,6 +47,20 @@ HWND ModalWindowOver(HWND owner) {
 
 WindowBase* SelfOf(HWND hwnd) {
   return reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, kSelfIndex));
+}
+
+Rect ToRect(const RECT& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+// The work area of the monitor the window is on (the nearest, should it be on none).
+RECT MonitorWorkArea(HWND hwnd) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info)) {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return info.rcWork;
 }
 
 }  // namespace
@@ -96,6 +111,22 @@ void WindowBase::DestroyNow() {
   HWND hwnd = hwnd_;
   hwnd_ = nullptr;
   DestroyWindow(hwnd);
+}
+
+bool WindowBase::PlacementOverOwner(bool centre, RECT& placed) const {
+  RECT outer{};
+  HWND owner = GetWindow(hwnd_, GW_OWNER);
+  if ((!owner && !centre) || !GetWindowRect(hwnd_, &outer)) return false;
+  if (!owner) {
+    placed = CentredOnScreen(outer);
+    return true;
+  }
+  const Rect area = ToRect(MonitorWorkArea(owner));
+  const Rect r = centre
+                     ? CentredOnWorkArea(area, {outer.right - outer.left, outer.bottom - outer.top})
+                     : KeptOnWorkArea(area, ToRect(outer));
+  placed = {r.left, r.top, r.right, r.bottom};
+  return true;
 }
 
 WindowBase* WindowBase::FromHandle(HWND hwnd) {

@@ -67,6 +67,10 @@ class WindowBase {
   void Create(const WindowCreation& creation);
   // Destroys the window now; its last messages no longer reach this object.
   void DestroyNow();
+  // Where the window goes as it is shown over its owner: centred on the work area of the owner's
+  // monitor, or with `centre` false only kept fully on it. A window without an owner is centred
+  // on the screen, or stays where it is: then, or when the window's place is unknown, false.
+  bool PlacementOverOwner(bool centre, RECT& placed) const;
 
   // The dialog behaviour every window of ours shares: keeps the keyboard focus across
   // activations, moves it as the dialog manager asks (Tab, arrow keys), names the default button
