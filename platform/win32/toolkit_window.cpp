@@ -115,11 +115,16 @@ void ToolkitWindow::Realise() {
 }
 
 ToolkitWindow::~ToolkitWindow() {
-  if (accessible_) {
-    accessible_->Disconnect();
-    accessible_->Release();
-  }
+  ReleaseAccessible();
   DestroyNow();  // the children first, while their font still exists
+}
+
+// Clients may hold the object longer than the handle lives; a new handle gets a new object.
+void ToolkitWindow::ReleaseAccessible() {
+  if (!accessible_) return;
+  accessible_->Disconnect();
+  accessible_->Release();
+  accessible_ = nullptr;
 }
 
 void ToolkitWindow::Show() {
@@ -170,8 +175,11 @@ void ToolkitWindow::ReleasePointer() {
 }
 
 void ToolkitWindow::ChoiceHighlighted(int index) {
-  // Screen readers speak the choice that takes the focus.
-  if (Realised()) NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, index + 1);
+  // Screen readers speak the choice that takes the focus, which only the window with the
+  // keyboard focus has: the pointer passing over a window in the background says nothing.
+  if (Realised() && GetFocus() == Handle()) {
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, index + 1);
+  }
 }
 
 void ToolkitWindow::PostClose() {
@@ -189,13 +197,20 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KEYUP:
       if (ForwardKey(model_, message, wParam, lParam)) return 0;
       return WindowBase::HandleMessage(message, wParam, lParam);
+    case WM_SETFOCUS:
+      // The highlight the pointer moved while the keyboard was elsewhere is heard on arrival.
+      if (model_.choices && model_.choices->HighlightedChoice() >= 0) {
+        ChoiceHighlighted(model_.choices->HighlightedChoice());
+      }
+      return WindowBase::HandleMessage(message, wParam, lParam);
     case WM_KILLFOCUS:
       model_.KeyboardLost();
       return 0;
     case WM_GETOBJECT:
       return OnGetObject(wParam, lParam);
     case kRunChoiceMessage:
-      model_.RunChoice(static_cast<int>(wParam));
+      // A box may have come up, or the window gone, since the request was accepted.
+      if (TakesInput(Handle())) model_.RunChoice(static_cast<int>(wParam));
       return 0;
     case WM_ACTIVATE:
       WindowBase::HandleMessage(message, wParam, lParam);

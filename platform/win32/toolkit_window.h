@@ -45,8 +45,10 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   int CancelButtonId() const override { return model_.CancelButtonId(); }
   void ButtonClicked(int id) override;
   bool TakesDialogKeys() const override { return !model_.OnKeyDown; }
+  void HandleDestroyed() override { ReleaseAccessible(); }
 
  private:
+  void ReleaseAccessible();
   void OnPaint();
   // Pointer moves, presses and releases, and the loss of the capture; false for other messages.
   bool OnPointer(UINT message, LPARAM lParam);

@@ -264,6 +264,7 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, kSelfIndex, 0);
     self->hwnd_ = nullptr;
+    self->HandleDestroyed();
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   // No C++ exception may unwind through user32.

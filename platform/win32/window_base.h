@@ -67,6 +67,9 @@ class WindowBase {
   void Create(const WindowCreation& creation);
   // Destroys the window now; its last messages no longer reach this object.
   void DestroyNow();
+  // The handle died while this object lives (DestroyWindow from elsewhere): what was made for
+  // that handle goes with it. Must not throw.
+  virtual void HandleDestroyed() {}
   // Where the window goes as it is shown over its owner: centred on the work area of the owner's
   // monitor, or with `centre` false only kept fully on it. A window without an owner is centred
   // on the screen, or stays where it is: then, or when the window's place is unknown, false.
