@@ -49,6 +49,20 @@ WindowBase* SelfOf(HWND hwnd) {
   return reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, kSelfIndex));
 }
 
+HWND windowInUse = nullptr;
+
+// Marks the window in use while one of its messages is handled; a modal loop inside nests.
+class InUse {
+ public:
+  explicit InUse(HWND hwnd) : outer_(windowInUse) { windowInUse = hwnd; }
+  ~InUse() { windowInUse = outer_; }
+  InUse(const InUse&) = delete;
+  InUse& operator=(const InUse&) = delete;
+
+ private:
+  HWND outer_;
+};
+
 Rect ToRect(const RECT& r) {
   return {r.left, r.top, r.right, r.bottom};
 }
@@ -64,6 +78,10 @@ RECT MonitorWorkArea(HWND hwnd) {
 }
 
 }  // namespace
+
+HWND WindowInUse() {
+  return windowInUse;
+}
 
 RECT OuterRect(POINT corner, SIZE client, DWORD style, DWORD exStyle) {
   RECT outer{0, 0, client.cx, client.cy};
@@ -209,6 +227,7 @@ HWND WindowBase::FocusedPushButton() const {
 }
 
 bool WindowBase::OnDialogKey(WPARAM key) {
+  InUse inUse(hwnd_);
   if (key == 'C') return CopyToClipboard();
   if (!TakesDialogKeys()) return false;
   int id = CancelButtonId();
@@ -267,6 +286,7 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
     self->HandleDestroyed();
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
+  InUse inUse(hwnd);
   // No C++ exception may unwind through user32.
   try {
     return self->HandleMessage(message, wParam, lParam);

@@ -23,6 +23,10 @@ RECT OuterRect(POINT corner, SIZE client, DWORD style, DWORD exStyle);
 // `outer` moved to the middle of the screen.
 RECT CentredOnScreen(const RECT& outer);
 
+// Our window whose message is being handled, the innermost when they nest: the window the user
+// is working in, which owns what the shell opens for them. nullptr outside every message.
+HWND WindowInUse();
+
 // A push button, default or not, of any window (the control's own answer, not its style bits).
 bool IsPushButton(HWND hwnd);
 
