@@ -33,6 +33,12 @@ COLORREF ToColorRef(std::uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// Black on a light colour, white on a dark one, by the colour's luma.
+COLORREF TextColourOn(std::uint32_t rgb) {
+  const unsigned luma = 299 * ((rgb >> 16) & 0xFF) + 587 * ((rgb >> 8) & 0xFF) + 114 * (rgb & 0xFF);
+  return luma >= 128 * 1000 ? RGB(0, 0, 0) : RGB(255, 255, 255);
+}
+
 // Each button's press, second press of a double click (a press like any other) and release.
 constexpr struct {
   UINT press, secondPress, release;
@@ -288,8 +294,10 @@ void ToolkitWindow::ButtonClicked(int id) {
 }
 
 LRESULT ToolkitWindow::OnControlColour(HDC dc) {
-  // Labels and the check box sit on the window's own colour, not the system's.
+  // Labels and the check box sit on the window's own colour, not the system's, so their text
+  // takes a colour that reads on it: a high-contrast scheme's white text would vanish there.
   SetBkColor(dc, ToColorRef(model_.colour));
+  SetTextColor(dc, TextColourOn(model_.colour));
   return reinterpret_cast<LRESULT>(background_.Get());
 }
 
