@@ -39,7 +39,8 @@ std::string CurrentFolder();
 // Throws kinloom::Error naming the folder when it cannot be made current.
 void ChangeCurrentFolder(const std::string& path);
 
-using kinloom::kHighestShellError;
+// The highest code the shell answers for a failure; any higher code means success.
+inline constexpr std::uintptr_t kHighestShellError = 32;
 
 std::uintptr_t ShellOpen(const std::string& file, const std::string& parameters,
                          const std::string& folder);

@@ -7,9 +7,6 @@
 
 namespace kinloom {
 
-// The highest code the shell answers for a failure; any higher code means success.
-inline constexpr std::uintptr_t kHighestShellError = 32;
-
 // What one registry value lookup under HKEY_LOCAL_MACHINE found.
 enum class RegistryOutcome {
   kCannotOpen,  // key absent, or opening it for reading was refused

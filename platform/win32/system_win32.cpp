@@ -146,12 +146,9 @@ std::uintptr_t SystemWin32::ShellOpen(const std::string& file, const std::string
   info.lpParameters = wideParameters.c_str();
   info.lpDirectory = wideFolder.c_str();
   info.nShow = SW_SHOWNORMAL;
-  const bool started = shellExecute_(&info) != FALSE;
-  const auto code = reinterpret_cast<std::uintptr_t>(info.hInstApp);
-  // The code is the shell's, as ShellExecute returns it; should it disagree with the call's own
-  // answer, the answer wins, so a failure never reads as success.
-  if (started != (code > kHighestShellError)) return started ? kHighestShellError + 1 : 0;
-  return code;
+  // The code ShellExecute returns: above 32 on success, the SE_ERR_ code on a failure.
+  shellExecute_(&info);
+  return reinterpret_cast<std::uintptr_t>(info.hInstApp);
 }
 
 int SystemWin32::DisplayColorCount() {
