@@ -25,9 +25,12 @@ const char* ProgramFile(DiskProgram program) {
 // Any answer but OK gives up, so no answer can leave the loop spinning without a prompt.
 bool WaitForDisk(const std::string& diskLabel, const std::function<bool()>& ready) {
   while (!ready()) {
-    int answer = ShowMessageBox("Please insert Kinloom Disk " + diskLabel + " into drive " + CdPath,
-                                kMsgConfirmation, kMbOk | kMbCancel, 0);
-    if (answer != kResultOk) return false;
+    MessageBoxModel prompt =
+        BuildMessageBox("Please insert Kinloom Disk " + diskLabel + " into drive " + CdPath,
+                        kMsgConfirmation, kMbOk | kMbCancel);
+    // A disk put in while the prompt is up is judged by the very test that OK runs.
+    prompt.lookForDisk = ready;
+    if (ShowMessageBox(prompt) != kResultOk) return false;
   }
   return true;
 }

@@ -24,8 +24,12 @@ SystemPort& System() {
 }
 
 int ShowMessageBox(const std::string& text, int kind, int buttons, int /*helpContext*/) {
+  return ShowMessageBox(BuildMessageBox(text, kind, buttons));
+}
+
+int ShowMessageBox(const MessageBoxModel& box) {
   if (!messageBoxPort) throw Error("The launcher was started without its message boxes");
-  return messageBoxPort->ShowMessageBox(BuildMessageBox(text, kind, buttons));
+  return messageBoxPort->ShowMessageBox(box);
 }
 
 // Byte by byte is right for UTF-8: no byte of a character beyond ASCII is a backslash.

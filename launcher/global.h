@@ -81,5 +81,6 @@ void ReportNoHtmlAssociation(const std::string& url);
 
 // helpContext names no topic in this launcher; it is accepted for the callers' sake and ignored.
 int ShowMessageBox(const std::string& text, int kind, int buttons, int helpContext);
+int ShowMessageBox(const MessageBoxModel& box);
 
 }  // namespace kinloom::Global

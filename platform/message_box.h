@@ -1,6 +1,7 @@
 // The message box as the launcher requires it: caption and icon by kind, buttons by bit set.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ struct MessageBoxModel {
   std::vector<MessageButton> buttons;  // left to right
   int defaultIndex = -1;               // index into buttons pressed by Enter, -1 for none
   int cancelIndex = -1;                // index into buttons pressed by Escape
+  // Set on a disk prompt only: looks at the drive again, true when the disk asked for is in.
+  // The box runs it when a disk arrives and, on true, ends as if OK had been pressed.
+  std::function<bool()> lookForDisk;
 };
 
 MessageBoxModel BuildMessageBox(const std::string& text, int kind, int buttons);

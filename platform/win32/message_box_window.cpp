@@ -8,6 +8,7 @@
 #include "platform/win32/clipboard.h"
 #include "platform/win32/message_box_layout.h"
 #include "platform/win32/native_controls.h"
+#include "platform/win32/private_messages.h"
 
 namespace kinloom {
 
@@ -44,6 +45,7 @@ LPCWSTR StandardIcon(MessageIcon icon) {
 
 MessageBoxWindow::MessageBoxWindow(const MessageBoxModel& box)
     : box_(box), font_(CreateMessageFont()) {
+  if (box.lookForDisk) autoPlayHeldOff_.emplace();
   const MessageBoxLayout layout =
       LayOutMessageBox(box, font_.Get(), GetSystemMetrics(SM_CXSCREEN) / 2);
   WindowCreation creation;
@@ -105,9 +107,24 @@ bool MessageBoxWindow::CopyToClipboard() {
 }
 
 LRESULT MessageBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_CLOSE) return WindowBase::HandleMessage(message, wParam, lParam);
-  result_ = kCloseBoxResult;
-  return 0;
+  switch (message) {
+    case WM_CLOSE:
+      result_ = kCloseBoxResult;
+      return 0;
+    case WM_DEVICECHANGE:
+      // Sent, so the modal loop's GetMessage handles it and waits on: only a posted message can
+      // end the loop. Posting also answers the broadcast before the drive is read.
+      if (box_.lookForDisk && IsMediaArrival(wParam, lParam)) {
+        PostMessageW(Handle(), kLookForDiskMessage, 0, 0);
+      }
+      break;
+    case kLookForDiskMessage:
+      if (result_ == 0 && box_.lookForDisk && box_.lookForDisk()) ButtonClicked(kResultOk);
+      return 0;
+    default:
+      break;
+  }
+  return WindowBase::HandleMessage(message, wParam, lParam);
 }
 
 void MessageBoxWindow::ButtonClicked(int id) {

@@ -2,7 +2,10 @@
 // captions, keys and close box answer as the launcher needs and screen readers can read it.
 #pragma once
 
+#include <optional>
+
 #include "platform/message_box.h"
+#include "platform/win32/disk_swap.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/window_base.h"
@@ -36,6 +39,8 @@ class MessageBoxWindow final : public WindowBase {
   const MessageBoxModel& box_;
   Font font_;
   int result_ = 0;
+  // A disk prompt keeps the disk it asks for from starting its own AutoPlay over it.
+  std::optional<AutoPlayHeldOff> autoPlayHeldOff_;
 };
 
 }  // namespace kinloom

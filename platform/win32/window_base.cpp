@@ -7,6 +7,7 @@
 #include "platform/error.h"
 #include "platform/toolkit/application.h"
 #include "platform/toolkit/placement.h"
+#include "platform/win32/disk_swap.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/system_error_text.h"
 #include "platform/win32/wide_text.h"
@@ -187,6 +188,7 @@ LRESULT WindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PassActivation();
       return 0;
     default:
+      if (message == QueryCancelAutoPlayMessage() && AutoPlayHeldOff::Active()) return TRUE;
       return DefWindowProcW(hwnd_, message, wParam, lParam);
   }
 }

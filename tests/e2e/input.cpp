@@ -91,8 +91,14 @@ void TellPointerHolder(POINT screen) {
   }
 }
 
-// Returns once `root` has read all the input queued for it. Paint requests wait until a window's
-// queue holds no input, so a repaint of one pixel shows that point.
+HWND RootAt(POINT screen) {
+  return GetAncestor(WindowFromPoint(screen), GA_ROOT);
+}
+
+}  // namespace
+
+// Paint requests wait until a window's queue holds nothing else, so a repaint of one pixel shows
+// that point.
 void SettleInput(HWND root) {
   if (!root || root == GetDesktopWindow()) return;
   const RECT pixel{0, 0, 1, 1};
@@ -102,12 +108,6 @@ void SettleInput(HWND root) {
   WaitFor([&] { return !GetUpdateRect(root, nullptr, FALSE) || !IsWindowVisible(root); },
           kDefaultTimeoutMs, kSettlePollMs);
 }
-
-HWND RootAt(POINT screen) {
-  return GetAncestor(WindowFromPoint(screen), GA_ROOT);
-}
-
-}  // namespace
 
 void MovePointer(POINT screen) {
   const POINT from = pointerTarget;

@@ -8,6 +8,9 @@ namespace kinloom::e2e {
 
 enum class Button { kLeft, kRight, kMiddle };
 
+// Returns once `root` has read everything queued for it so far, input and posted messages.
+void SettleInput(HWND root);
+
 // Moves the pointer there and waits until the move has settled (see input.cpp).
 void MovePointer(POINT screen);
 // A press at the pointer; a press of the same button at the same spot as the one before waits

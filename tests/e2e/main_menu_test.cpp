@@ -1,4 +1,8 @@
 // The main menu end to end: its programs, the tutorial, its web page, hover frames and quitting.
+#include <windows.h>
+// Needs windows.h first.
+#include <dbt.h>
+
 #include "tests/e2e/hotspot_input.h"
 #include "tests/e2e/input.h"
 #include "tests/e2e/menu_fixture.h"
@@ -7,6 +11,16 @@ namespace kinloom::e2e {
 namespace {
 
 using MainMenuTest = MenuTest;
+
+// A disc put into drive D:, as Windows reports it to every top-level window.
+void SendDiscArrival(HWND window) {
+  DEV_BROADCAST_VOLUME volume{};
+  volume.dbcv_size = sizeof volume;
+  volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+  volume.dbcv_unitmask = 1u << ('D' - 'A');
+  volume.dbcv_flags = DBTF_MEDIA;
+  SendMessageW(window, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(&volume));
+}
 
 TEST_F(MainMenuTest, TreeProgramStartsInTheProgramFolderWhichStaysCurrent) {
   BuildStandardWorld();
@@ -159,6 +173,35 @@ TEST_F(MainMenuTest, TutorialAsksForDiskOneUntilItIsThere) {
   ASSERT_EQ(launches.size(), 1u);
   ExpectLaunch(launches[0], "disk\\Tutor7s.exe", "start");
   EXPECT_TRUE(menu_.WaitForFrame(main, MainScreen(), tutor, kNormal));
+}
+
+// While a disk prompt is up, the inserted disk's AutoPlay is held off, and its arrival makes the
+// prompt look again: without the marker it stays, with it the tutorial starts as after OK. The
+// box is settled first, so that nothing but its own posted message can end its modal loop.
+TEST_F(MainMenuTest, DiskPromptHoldsOffAutoPlayAndNoticesTheDisk) {
+  BuildStandardWorld();
+  world_.RemoveFile("suite\\Tutor7s.exe");
+  world_.RemoveFile("disk\\kin.id");
+  HWND main = StartMenu();
+  ASSERT_TRUE(main);
+  const UINT queryCancelAutoPlay = RegisterWindowMessageW(L"QueryCancelAutoPlay");
+
+  Click(main, MainScreen(), "btnTutor");
+  const BoxView box = WaitForBox("Confirm");
+  ASSERT_TRUE(WaitUntilReadyForInput(box.window));
+  EXPECT_EQ(SendMessageW(box.window, queryCancelAutoPlay, 0, 0), TRUE);
+  EXPECT_EQ(SendMessageW(main, queryCancelAutoPlay, 0, 0), TRUE) << "should it be in front";
+  SendDiscArrival(box.window);
+  SettleInput(box.window);
+  EXPECT_TRUE(IsWindowVisible(box.window)) << "a disk without the marker ended the prompt";
+  world_.PlaceFile("disk\\kin.id", "disk 1");
+  SendDiscArrival(box.window);
+  const std::vector<Launch> launches = WaitForLaunches(1);
+  ASSERT_EQ(launches.size(), 1u);
+  ExpectLaunch(launches[0], "disk\\Tutor7s.exe", "start");
+  EXPECT_TRUE(menu_.WaitUntilHidden(box.window));
+  EXPECT_EQ(SendMessageW(main, queryCancelAutoPlay, 0, 0), 0) << "the idle menu held AutoPlay off";
+  ExpectStartedInAll(1);
 }
 
 // Frames under the pointer: hovered from the background, the new hotspot before the old one,

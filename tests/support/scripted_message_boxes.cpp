@@ -7,14 +7,16 @@ namespace kinloom {
 
 int ScriptedMessageBoxes::ShowMessageBox(const MessageBoxModel& box) {
   shown_.push_back(box);
-  if (answers_.empty()) {
-    ADD_FAILURE() << "unexpected message box \"" << box.caption << "\": " << box.text;
-    return kCloseBoxResult;
+  for (;;) {
+    if (answers_.empty()) {
+      ADD_FAILURE() << "unexpected message box \"" << box.caption << "\": " << box.text;
+      return kCloseBoxResult;
+    }
+    ScriptedAnswer answer = std::move(answers_.front());
+    answers_.pop_front();
+    if (answer.whileShown) answer.whileShown();
+    if (!answer.diskArrival || (box.lookForDisk && box.lookForDisk())) return answer.result;
   }
-  ScriptedAnswer answer = std::move(answers_.front());
-  answers_.pop_front();
-  if (answer.whileShown) answer.whileShown();
-  return answer.result;
 }
 
 }  // namespace kinloom

@@ -18,6 +18,11 @@ class ScriptedMessageBoxes : public MessageBoxPort {
   void Answer(int result, std::function<void()> whileShown) {
     answers_.push_back({result, std::move(whileShown)});
   }
+  // A disk arrives at the box not yet answered, as Windows reports one: `insert` runs, then a
+  // disk prompt looks again. Found, the box answers OK; otherwise it stays for the next answer.
+  void DiskArrives(std::function<void()> insert) {
+    answers_.push_back({kResultOk, std::move(insert), true});
+  }
   const std::vector<MessageBoxModel>& Shown() const { return shown_; }
   bool AllAnswered() const { return answers_.empty(); }
 
@@ -29,6 +34,7 @@ class ScriptedMessageBoxes : public MessageBoxPort {
   struct ScriptedAnswer {
     int result;
     std::function<void()> whileShown;
+    bool diskArrival = false;
   };
   std::deque<ScriptedAnswer> answers_;
   std::vector<MessageBoxModel> shown_;

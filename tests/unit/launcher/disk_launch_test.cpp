@@ -71,6 +71,16 @@ TEST_F(DiskLaunchTest, OkAfterInsertingTheDiskLooksAgainAndStarts) {
   EXPECT_EQ(ShellFiles(), std::vector<std::string>{"E:\\setup.exe"});
 }
 
+// An arrival is judged as OK judges: the marker, and for an installer the installer too.
+TEST_F(DiskLaunchTest, DiskArrivingUnderThePromptEndsItOnlyOnceEverythingIsThere) {
+  boxes.DiskArrives([this] { system.AddFile("E:\\PY_Land.id"); });
+  boxes.DiskArrives([this] { system.AddFile("E:\\flet.id"); });
+  boxes.DiskArrives([this] { system.AddFile("E:\\flete\\setup.exe"); });
+  EXPECT_TRUE(Global::RunFromDisk(DiskProgram::kSetup, "flet.id", "flete", "2 (Framelet)"));
+  ExpectPrompts(1, "2 (Framelet)");
+  EXPECT_EQ(ShellFiles(), std::vector<std::string>{"E:\\flete\\setup.exe"});
+}
+
 TEST_F(DiskLaunchTest, MarkerWithoutItsProgramIsAskedForUntilCancel) {
   system.AddFile("E:\\PY_Marr.id");
   boxes.Answer(kResultOk);
