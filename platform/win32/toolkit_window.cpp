@@ -201,17 +201,9 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 1;  // painting covers the whole area; erasing first would flicker
     case WM_KEYDOWN:
     case WM_KEYUP:
-      if (ForwardKey(model_, message, wParam, lParam)) return 0;
-      return WindowBase::HandleMessage(message, wParam, lParam);
     case WM_SETFOCUS:
-      // The highlight the pointer moved while the keyboard was elsewhere is heard on arrival.
-      if (model_.choices && model_.choices->HighlightedChoice() >= 0) {
-        ChoiceHighlighted(model_.choices->HighlightedChoice());
-      }
-      return WindowBase::HandleMessage(message, wParam, lParam);
     case WM_KILLFOCUS:
-      model_.KeyboardLost();
-      return 0;
+      return OnKeyboard(message, wParam, lParam);
     case WM_GETOBJECT:
       return OnGetObject(wParam, lParam);
     case kRunChoiceMessage:
@@ -237,6 +229,21 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
       return OnPointer(message, lParam) ? 0 : WindowBase::HandleMessage(message, wParam, lParam);
   }
+}
+
+LRESULT ToolkitWindow::OnKeyboard(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KILLFOCUS) {
+    model_.KeyboardLost();
+    return 0;
+  }
+  if (message == WM_SETFOCUS) {
+    // The highlight the pointer moved while the keyboard was elsewhere is heard on arrival.
+    const int highlighted = model_.choices ? model_.choices->HighlightedChoice() : -1;
+    if (highlighted >= 0) ChoiceHighlighted(highlighted);
+  } else if (ForwardKey(model_, message, wParam, lParam)) {
+    return 0;
+  }
+  return WindowBase::HandleMessage(message, wParam, lParam);
 }
 
 bool ToolkitWindow::OnPointer(UINT message, LPARAM lParam) {

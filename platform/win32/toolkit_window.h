@@ -50,6 +50,8 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
  private:
   void ReleaseAccessible();
   void OnPaint();
+  // Keys, and the keyboard focus arriving and leaving.
+  LRESULT OnKeyboard(UINT message, WPARAM wParam, LPARAM lParam);
   // Pointer moves, presses and releases, and the loss of the capture; false for other messages.
   bool OnPointer(UINT message, LPARAM lParam);
   LRESULT OnControlColour(HDC dc);
