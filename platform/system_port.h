@@ -59,8 +59,11 @@ class SystemPort {
   // `error` then receives the system's reason.
   virtual bool SetCurrentFolder(const std::string& path, std::string& error) = 0;
 
-  // The shell's "open" verb on `file`, no owner window, SW_SHOWNORMAL. Returns the shell's code:
-  // above 32 is success. Empty `parameters` or `folder` are passed as empty text.
+  // The shell's "open" verb on `file`, SW_SHOWNORMAL, on behalf of the window the user is working
+  // in, which owns whatever the shell shows. Returns the shell's code: above 32 is success, and a
+  // failure shows no shell dialog (a missing association gives its code). The hand-over is
+  // complete when this returns, so the program may end at once. Empty `parameters` or `folder`
+  // are passed as empty text.
   virtual std::uintptr_t ShellOpen(const std::string& file, const std::string& parameters,
                                    const std::string& folder) = 0;
 

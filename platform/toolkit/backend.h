@@ -21,13 +21,13 @@ class Window;
 class NativeWindow {
  public:
   virtual ~NativeWindow() = default;
-  // Shows and activates; on the first show of a window that asks for it, centres it on the
-  // screen first.
+  // Puts the window where it is about to be shown (on the first show of a window that asks for
+  // it, centred on the screen), fits it to the display scale of the monitor there and returns
+  // that scale. Show follows.
+  virtual int PlaceForShow() = 0;
+  // Shows and activates.
   virtual void Show() = 0;
   virtual void Hide() = 0;
-  // The display scale of the monitor the window is on, as it is about to be shown; the native
-  // window is fitted to it first.
-  virtual int Dpi() = 0;
   // Outer top-left corner in screen coordinates.
   virtual Point Position() const = 0;
   virtual void MoveTo(Point p) = 0;

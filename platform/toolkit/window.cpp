@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "platform/toolkit/application.h"
 #include "platform/error.h"
+#include "platform/toolkit/application.h"
 #include "platform/toolkit/backend.h"
 #include "platform/toolkit/display_scale.h"
 
@@ -217,7 +217,8 @@ void Window::ControlChanged(Control& control) {
 }
 
 void Window::Show() {
-  if (native_) SetDpi(native_->Dpi());
+  // Where a window shows decides the scale its art is loaded for.
+  if (native_) SetDpi(native_->PlaceForShow());
   if (!shownBefore_) {
     shownBefore_ = true;
     RunHandler([&] { FormFirstShow(); });

@@ -26,8 +26,18 @@ void SetLong(VARIANT* variant, long value) {
 
 }  // namespace
 
+bool TakesInput(HWND window) {
+  return IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
 ChoicesAccessible::ChoicesAccessible(HWND window, const Window& model)
     : window_(window), model_(&model) {}
+
+void ChoicesAccessible::Disconnect() {
+  model_ = nullptr;
+  // Drops the references that marshalling for other processes holds; ours keeps us alive here.
+  CoDisconnectObject(static_cast<IAccessible*>(this), 0);
+}
 
 HRESULT ChoicesAccessible::QueryInterface(REFIID id, void** object) {
   if (!object) return E_POINTER;
@@ -75,23 +85,24 @@ long ChoicesAccessible::ChildId(const VARIANT& child) const {
   return child.lVal >= CHILDID_SELF && child.lVal <= Count() ? child.lVal : -1;
 }
 
-RECT ChoicesAccessible::ScreenRect(long childId) const {
-  RECT r;
+bool ChoicesAccessible::ScreenRect(long childId, RECT& r) const {
   if (childId == CHILDID_SELF) {
-    GetClientRect(window_, &r);
+    if (!GetClientRect(window_, &r)) return false;
   } else {
     // Clients read physical screen pixels at every scale.
     const Rect bounds = ScaleToDpi(model_->choices->ChoiceBounds(childId - 1), model_->Dpi());
     r = {bounds.left, bounds.top, bounds.right, bounds.bottom};
   }
-  MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&r), 2);
-  return r;
+  POINT origin{0, 0};
+  if (!ClientToScreen(window_, &origin)) return false;
+  r = {r.left + origin.x, r.top + origin.y, r.right + origin.x, r.bottom + origin.y};
+  return true;
 }
 
 long ChoicesAccessible::ChildAt(POINT screen) const {
   for (long id = 1; id <= Count(); ++id) {
-    const RECT r = ScreenRect(id);
-    if (PtInRect(&r, screen)) return id;
+    RECT r;
+    if (ScreenRect(id, r) && PtInRect(&r, screen)) return id;
   }
   return CHILDID_SELF;
 }
@@ -155,19 +166,24 @@ HRESULT ChoicesAccessible::get_accState(VARIANT child, VARIANT* state) {
   if (!state) return E_POINTER;
   long id = 0;
   if (const HRESULT named = NamedChild(child, id); FAILED(named)) return named;
-  long flags = STATE_SYSTEM_FOCUSABLE;
-  if (id == CHILDID_SELF) {
-    if (GetFocus() == window_) flags |= STATE_SYSTEM_FOCUSED;
-    if (!IsWindowVisible(window_)) flags |= STATE_SYSTEM_INVISIBLE;
-  } else {
-    if (model_->choices->HighlightedChoice() == id - 1) flags |= STATE_SYSTEM_FOCUSED;
-    POINT pointer;
-    if (GetCursorPos(&pointer) && WindowFromPoint(pointer) == window_ && ChildAt(pointer) == id) {
-      flags |= STATE_SYSTEM_HOTTRACKED;
-    }
-  }
-  SetLong(state, flags);
+  SetLong(state, ChildState(id));
   return S_OK;
+}
+
+long ChoicesAccessible::ChildState(long id) const {
+  long flags = 0;
+  if (!IsWindowVisible(window_)) flags |= STATE_SYSTEM_INVISIBLE;
+  if (!IsWindowEnabled(window_)) flags |= STATE_SYSTEM_UNAVAILABLE;
+  if (TakesInput(window_)) flags |= STATE_SYSTEM_FOCUSABLE;
+  // Focused only with the keyboard focus: the highlight alone may be the pointer's.
+  const bool keyboard = GetFocus() == window_;
+  if (id == CHILDID_SELF) return keyboard ? flags | STATE_SYSTEM_FOCUSED : flags;
+  if (keyboard && model_->choices->HighlightedChoice() == id - 1) flags |= STATE_SYSTEM_FOCUSED;
+  POINT pointer;
+  if (GetCursorPos(&pointer) && WindowFromPoint(pointer) == window_ && ChildAt(pointer) == id) {
+    flags |= STATE_SYSTEM_HOTTRACKED;
+  }
+  return flags;
 }
 
 HRESULT ChoicesAccessible::get_accHelp(VARIANT, BSTR* help) {
@@ -218,7 +234,8 @@ HRESULT ChoicesAccessible::accLocation(long* left, long* top, long* width, long*
   if (!left || !top || !width || !height) return E_POINTER;
   long id = 0;
   if (const HRESULT named = NamedChild(child, id); FAILED(named)) return named;
-  const RECT r = ScreenRect(id);
+  RECT r;
+  if (!ScreenRect(id, r)) return E_FAIL;
   *left = r.left;
   *top = r.top;
   *width = r.right - r.left;
@@ -250,7 +267,8 @@ HRESULT ChoicesAccessible::accHitTest(long x, long y, VARIANT* child) {
   VariantInit(child);
   if (!model_) return RPC_E_DISCONNECTED;
   const POINT at{x, y};
-  const RECT client = ScreenRect(CHILDID_SELF);
+  RECT client;
+  if (!ScreenRect(CHILDID_SELF, client)) return E_FAIL;
   if (!PtInRect(&client, at)) return S_FALSE;
   SetLong(child, ChildAt(at));
   return S_OK;
@@ -259,8 +277,9 @@ HRESULT ChoicesAccessible::accHitTest(long x, long y, VARIANT* child) {
 HRESULT ChoicesAccessible::accDoDefaultAction(VARIANT child) {
   long id = 0;
   if (const HRESULT named = NamedChild(child, id); FAILED(named)) return named;
-  if (id == CHILDID_SELF) return DISP_E_MEMBERNOTFOUND;
-  return PostMessageA(window_, kRunChoiceMessage, static_cast<WPARAM>(id - 1), 0) ? S_OK : E_FAIL;
+  // A screen behind a box, or hidden, takes no input, and no action from a screen reader either.
+  if (id == CHILDID_SELF || !TakesInput(window_)) return DISP_E_MEMBERNOTFOUND;
+  return PostMessageW(window_, kRunChoiceMessage, static_cast<WPARAM>(id - 1), 0) ? S_OK : E_FAIL;
 }
 
 HRESULT ChoicesAccessible::put_accName(VARIANT, BSTR) {

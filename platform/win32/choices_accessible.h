@@ -9,14 +9,19 @@
 
 namespace kinloom {
 
+// Whether the window takes input as a user finds it: shown, and not disabled under a box or a
+// modal window. Assistive technology may do no more.
+bool TakesInput(HWND window);
+
 // Children 1 to N are the window's choices in reading order (child id = index + 1): push
 // buttons named by their art, focused while highlighted, hot under the pointer.
 class ChoicesAccessible final : public IAccessible {
  public:
   // One reference, the caller's. `model` must have choices.
   ChoicesAccessible(HWND window, const Window& model);
-  // The window is going away: every later call fails, as clients may still hold us.
-  void Disconnect() { model_ = nullptr; }
+  // The window's handle is going away: clients in other processes are cut off, and every later
+  // call of a client that still holds the object fails.
+  void Disconnect();
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
@@ -61,9 +66,11 @@ class ChoicesAccessible final : public IAccessible {
   // The child a call names, while the object is connected: S_OK and `id`, or the error to return.
   HRESULT NamedChild(const VARIANT& child, long& id) const;
   int Count() const { return model_->choices->ChoiceCount(); }
-  RECT ScreenRect(long childId) const;
-  // The choice under the pointer, as a child id, or CHILDID_SELF.
+  // The child's rectangle in screen coordinates; false when the window cannot tell.
+  bool ScreenRect(long childId, RECT& r) const;
+  // The choice at a point of the screen, as a child id, or CHILDID_SELF.
   long ChildAt(POINT screen) const;
+  long ChildState(long childId) const;
 
   LONG references_ = 1;
   HWND window_;

@@ -46,16 +46,29 @@ MessageBoxWindow::MessageBoxWindow(const MessageBoxModel& box) : box_(box) {
   creation.exStyle = kExStyle;
   Create(creation);
   CreateChildren();
-  // Laid out at the system's scale first, which tells where it lands, then at its monitor's.
-  Centre(Arrange(SystemDpi()));
-  if (const std::optional<int> monitor = MonitorDpi(Handle()); monitor && *monitor != dpi_) {
-    Centre(Arrange(*monitor));
-  }
+  Resize(Arrange(SystemDpi()));  // placed as it shows
 }
 
-void MessageBoxWindow::Centre(SIZE outer) {
-  const RECT r = CentredOnScreen({0, 0, outer.cx, outer.cy});
-  SetWindowPos(Handle(), nullptr, r.left, r.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+void MessageBoxWindow::Resize(SIZE outer) {
+  SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Laid out at the system's scale until then, the box is laid out again for the scale of the
+// monitor it lands on, and placed again at its new size.
+void MessageBoxWindow::PlaceOverOwner() {
+  const auto place = [this] {
+    RECT placed;
+    if (PlacementOverOwner(true, placed)) {
+      SetWindowPos(Handle(), nullptr, placed.left, placed.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  };
+  place();
+  if (const std::optional<int> monitor = MonitorDpi(Handle()); monitor && *monitor != dpi_) {
+    Resize(Arrange(*monitor));
+    place();
+  }
 }
 
 // Made without a place or font; Arrange gives them both.
@@ -119,6 +132,7 @@ ModalRun MessageBoxWindow::ModalRunOver(HWND owner) {
   run.window = Handle();
   run.owner = owner;
   run.show = [this] {
+    PlaceOverOwner();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
   };

@@ -16,8 +16,9 @@ class MessageBoxWindow final : public WindowBase {
  public:
   static constexpr const wchar_t* kClassName = L"KinloomMessageBox";
 
-  // Creates the hidden box, centred on the screen, laid out for the scale of the monitor it is
-  // on. The class must be registered.
+  // Creates the hidden box, which its modal run centres on its owner's monitor (without an
+  // owner, on the screen) and lays out for the scale of the monitor there. The class must be
+  // registered.
   explicit MessageBoxWindow(const MessageBoxModel& box);
   ~MessageBoxWindow() override;
 
@@ -38,7 +39,8 @@ class MessageBoxWindow final : public WindowBase {
   void CreateChildren();
   // Lays the box out at `dpi`: its font, its children's places; returns its outer size.
   SIZE Arrange(int dpi);
-  void Centre(SIZE outer);
+  void Resize(SIZE outer);
+  void PlaceOverOwner();
 
   const MessageBoxModel& box_;
   Font font_;

@@ -7,6 +7,7 @@
 #include "platform/win32/registry_key.h"
 #include "platform/win32/system_error_text.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_base.h"
 
 namespace kinloom {
 namespace {
@@ -59,7 +60,8 @@ RegistryValue ReadValue(HKEY key, const std::wstring& name) {
 
 }  // namespace
 
-SystemWin32::SystemWin32(ErrorModeSetter setErrorMode) : setErrorMode_(setErrorMode) {}
+SystemWin32::SystemWin32(ErrorModeSetter setErrorMode, ShellExecutor shellExecute)
+    : setErrorMode_(setErrorMode), shellExecute_(shellExecute) {}
 
 // A settings file keeps the encoding it was written in: an ANSI file is read through the
 // system's code page, and both kinds are written back as they were.
@@ -129,10 +131,24 @@ bool SystemWin32::SetCurrentFolder(const std::string& path, std::string& error) 
 
 std::uintptr_t SystemWin32::ShellOpen(const std::string& file, const std::string& parameters,
                                       const std::string& folder) {
-  HINSTANCE code =
-      ShellExecuteW(nullptr, L"open", ToUtf16(file).c_str(), ToUtf16(parameters).c_str(),
-                    ToUtf16(folder).c_str(), SW_SHOWNORMAL);
-  return reinterpret_cast<std::uintptr_t>(code);
+  const std::wstring wideFile = ToUtf16(file);
+  const std::wstring wideParameters = ToUtf16(parameters);
+  const std::wstring wideFolder = ToUtf16(folder);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  // No shell dialog on a failure: the menu reports it in its own words. NOASYNC waits for a DDE
+  // hand-over, which an installer started just before the menu ends must complete.
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  // The shell's own windows (a security warning, say) come up over the menu, not behind it.
+  info.hwnd = WindowInUse();
+  info.lpVerb = L"open";
+  info.lpFile = wideFile.c_str();
+  info.lpParameters = wideParameters.c_str();
+  info.lpDirectory = wideFolder.c_str();
+  info.nShow = SW_SHOWNORMAL;
+  // The code ShellExecute returns: above 32 on success, the SE_ERR_ code on a failure.
+  shellExecute_(&info);
+  return reinterpret_cast<std::uintptr_t>(info.hInstApp);
 }
 
 int SystemWin32::DisplayColorCount() {
@@ -146,10 +162,12 @@ bool SystemWin32::BringWindowToForeground(const std::string& title) {
   for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, wanted.c_str()); window;
        window = FindWindowExW(nullptr, window, nullptr, wanted.c_str())) {
     wchar_t text[512];
-    int length = GetWindowTextW(window, text, 512);
+    // The title the system keeps: nothing is sent to the window, which may be hung.
+    int length = InternalGetWindowText(window, text, 512);
     if (wanted.compare(0, std::wstring::npos, text, length) == 0) {
-      // A minimised window would only get its taskbar button flashed or pressed.
-      if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+      // A minimised window would only get its taskbar button flashed or pressed. Asynchronous:
+      // the window is another program's, and a hung one must not hang the menu.
+      if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
       SetForegroundWindow(window);
       return true;
     }

@@ -10,8 +10,11 @@ class SystemWin32 final : public SystemPort {
  public:
   // SetErrorMode, or a stand-in that records the modes the existence tests set around a look.
   using ErrorModeSetter = UINT(WINAPI*)(UINT mode);
+  // ShellExecuteExW, or a stand-in that records what the shell is asked.
+  using ShellExecutor = BOOL(WINAPI*)(SHELLEXECUTEINFOW* info);
 
-  explicit SystemWin32(ErrorModeSetter setErrorMode = SetErrorMode);
+  explicit SystemWin32(ErrorModeSetter setErrorMode = SetErrorMode,
+                       ShellExecutor shellExecute = ShellExecuteExW);
 
   std::string ReadProfileString(const std::string& file, const std::string& section,
                                 const std::string& key, const std::string& fallback) override;
@@ -30,6 +33,7 @@ class SystemWin32 final : public SystemPort {
 
  private:
   ErrorModeSetter setErrorMode_;
+  ShellExecutor shellExecute_;
 };
 
 }  // namespace kinloom

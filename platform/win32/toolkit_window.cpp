@@ -36,6 +36,12 @@ COLORREF ToColorRef(std::uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// Black on a light colour, white on a dark one, by the colour's luma.
+COLORREF TextColourOn(std::uint32_t rgb) {
+  const unsigned luma = 299 * ((rgb >> 16) & 0xFF) + 587 * ((rgb >> 8) & 0xFF) + 114 * (rgb & 0xFF);
+  return luma >= 128 * 1000 ? RGB(0, 0, 0) : RGB(255, 255, 255);
+}
+
 // Each button's press, second press of a double click (a press like any other) and release.
 constexpr struct {
   UINT press, secondPress, release;
@@ -138,13 +144,24 @@ RECT ToolkitWindow::OuterBounds(Point corner, int dpi) const {
                    style, ExStyleFor(model_), dpi);
 }
 
-int ToolkitWindow::Dpi() {
-  HWND hwnd = Handle();
-  // A hidden window moved onto a monitor of another scale may not have been told.
-  if (const std::optional<int> monitor = MonitorDpi(hwnd); monitor && *monitor != dpi_) {
+// A window placed on a monitor of another scale is fitted to it there, and placed again at its
+// new size: a hidden window moved is not always told of the change.
+int ToolkitWindow::PlaceForShow() {
+  Place();
+  if (const std::optional<int> monitor = MonitorDpi(Handle()); monitor && *monitor != dpi_) {
     Rescale(*monitor, OuterBounds(Position(), *monitor));
+    Place();
   }
   return dpi_;
+}
+
+void ToolkitWindow::Place() {
+  Handle();  // realised, and owned by now if a modal run shows it
+  // The main menu has no owner and keeps its own place after its first show.
+  RECT placed;
+  if (PlacementOverOwner(!shown_ && model_.centredOnFirstShow, placed)) {
+    MoveTo({placed.left, placed.top});
+  }
 }
 
 void ToolkitWindow::OnDpiChanged(int dpi, const RECT& suggested) {
@@ -165,20 +182,19 @@ void ToolkitWindow::Rescale(int dpi, const RECT& outer) {
 }
 
 ToolkitWindow::~ToolkitWindow() {
-  if (accessible_) {
-    accessible_->Disconnect();
-    accessible_->Release();
-  }
+  ReleaseAccessible();
   DestroyNow();  // the children first, while their font still exists
 }
 
+// Clients may hold the object longer than the handle lives; a new handle gets a new object.
+void ToolkitWindow::ReleaseAccessible() {
+  if (!accessible_) return;
+  accessible_->Disconnect();
+  accessible_->Release();
+  accessible_ = nullptr;
+}
+
 void ToolkitWindow::Show() {
-  if (!shown_ && model_.centredOnFirstShow) {
-    RECT r;
-    GetWindowRect(Handle(), &r);
-    const RECT centred = CentredOnScreen(r);
-    MoveTo({centred.left, centred.top});
-  }
   shown_ = true;
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
@@ -221,8 +237,11 @@ void ToolkitWindow::ReleasePointer() {
 }
 
 void ToolkitWindow::ChoiceHighlighted(int index) {
-  // Screen readers speak the choice that takes the focus.
-  if (Realised()) NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, index + 1);
+  // Screen readers speak the choice that takes the focus, which only the window with the
+  // keyboard focus has: the pointer passing over a window in the background says nothing.
+  if (Realised() && GetFocus() == Handle()) {
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, index + 1);
+  }
 }
 
 void ToolkitWindow::PostClose() {
@@ -238,15 +257,14 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 1;  // painting covers the whole area; erasing first would flicker
     case WM_KEYDOWN:
     case WM_KEYUP:
-      if (ForwardKey(model_, message, wParam, lParam)) return 0;
-      return WindowBase::HandleMessage(message, wParam, lParam);
+    case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      model_.KeyboardLost();
-      return 0;
+      return OnKeyboard(message, wParam, lParam);
     case WM_GETOBJECT:
       return OnGetObject(wParam, lParam);
     case kRunChoiceMessage:
-      model_.RunChoice(static_cast<int>(wParam));
+      // A box may have come up, or the window gone, since the request was accepted.
+      if (TakesInput(Handle())) model_.RunChoice(static_cast<int>(wParam));
       return 0;
     case WM_ACTIVATE:
       WindowBase::HandleMessage(message, wParam, lParam);
@@ -270,6 +288,21 @@ LRESULT ToolkitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
       return OnPointer(message, lParam) ? 0 : WindowBase::HandleMessage(message, wParam, lParam);
   }
+}
+
+LRESULT ToolkitWindow::OnKeyboard(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KILLFOCUS) {
+    model_.KeyboardLost();
+    return 0;
+  }
+  if (message == WM_SETFOCUS) {
+    // The highlight the pointer moved while the keyboard was elsewhere is heard on arrival.
+    const int highlighted = model_.choices ? model_.choices->HighlightedChoice() : -1;
+    if (highlighted >= 0) ChoiceHighlighted(highlighted);
+  } else if (ForwardKey(model_, message, wParam, lParam)) {
+    return 0;
+  }
+  return WindowBase::HandleMessage(message, wParam, lParam);
 }
 
 bool ToolkitWindow::OnPointer(UINT message, LPARAM lParam) {
@@ -329,8 +362,10 @@ void ToolkitWindow::ButtonClicked(int id) {
 }
 
 LRESULT ToolkitWindow::OnControlColour(HDC dc) {
-  // Labels and the check box sit on the window's own colour, not the system's.
+  // Labels and the check box sit on the window's own colour, not the system's, so their text
+  // takes a colour that reads on it: a high-contrast scheme's white text would vanish there.
   SetBkColor(dc, ToColorRef(model_.colour));
+  SetTextColor(dc, TextColourOn(model_.colour));
   return reinterpret_cast<LRESULT>(background_.Get());
 }
 

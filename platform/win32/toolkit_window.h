@@ -27,9 +27,9 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   // The window's handle if it has been made, else nullptr.
   HWND ExistingHandle() const { return WindowBase::Handle(); }
 
+  int PlaceForShow() override;
   void Show() override;
   void Hide() override;
-  int Dpi() override;
   Point Position() const override;
   void MoveTo(Point p) override;
   void Invalidate(const Rect& clientArea) override;
@@ -46,14 +46,20 @@ class ToolkitWindow final : public WindowBase, public NativeWindow {
   int CancelButtonId() const override { return model_.CancelButtonId(); }
   void ButtonClicked(int id) override;
   bool TakesDialogKeys() const override { return !model_.OnKeyDown; }
+  void HandleDestroyed() override { ReleaseAccessible(); }
 
  private:
+  void ReleaseAccessible();
   void OnPaint();
+  // Keys, and the keyboard focus arriving and leaving.
+  LRESULT OnKeyboard(UINT message, WPARAM wParam, LPARAM lParam);
   // Fits the window, its font and its children to `dpi`, the window to the outer rectangle
   // `outer`, and schedules a repaint; the model is told by the caller.
   void Rescale(int dpi, const RECT& outer);
   // WM_DPICHANGED: the window takes the suggested outer rectangle, and its art the new scale.
   void OnDpiChanged(int dpi, const RECT& suggested);
+  // Over its owner, or where a window without one goes (PlacementOverOwner).
+  void Place();
   // The outer rectangle at `dpi` with its top-left corner at `corner`.
   RECT OuterBounds(Point corner, int dpi) const;
   // Pointer moves, presses and releases, and the loss of the capture; false for other messages.

@@ -6,6 +6,7 @@
 
 #include "platform/error.h"
 #include "platform/toolkit/application.h"
+#include "platform/toolkit/placement.h"
 #include "platform/win32/disk_swap.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/system_error_text.h"
@@ -49,7 +50,39 @@ WindowBase* SelfOf(HWND hwnd) {
   return reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, kSelfIndex));
 }
 
+HWND windowInUse = nullptr;
+
+// Marks the window in use while one of its messages is handled; a modal loop inside nests.
+class InUse {
+ public:
+  explicit InUse(HWND hwnd) : outer_(windowInUse) { windowInUse = hwnd; }
+  ~InUse() { windowInUse = outer_; }
+  InUse(const InUse&) = delete;
+  InUse& operator=(const InUse&) = delete;
+
+ private:
+  HWND outer_;
+};
+
+Rect ToRect(const RECT& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+// The work area of the monitor the window is on (the nearest, should it be on none).
+RECT MonitorWorkArea(HWND hwnd) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info)) {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return info.rcWork;
+}
+
 }  // namespace
+
+HWND WindowInUse() {
+  return windowInUse;
+}
 
 RECT CentredOnScreen(const RECT& outer) {
   const int width = outer.right - outer.left;
@@ -90,6 +123,22 @@ void WindowBase::DestroyNow() {
   HWND hwnd = hwnd_;
   hwnd_ = nullptr;
   DestroyWindow(hwnd);
+}
+
+bool WindowBase::PlacementOverOwner(bool centre, RECT& placed) const {
+  RECT outer{};
+  HWND owner = GetWindow(hwnd_, GW_OWNER);
+  if ((!owner && !centre) || !GetWindowRect(hwnd_, &outer)) return false;
+  if (!owner) {
+    placed = CentredOnScreen(outer);
+    return true;
+  }
+  const Rect area = ToRect(MonitorWorkArea(owner));
+  const Rect r = centre
+                     ? CentredOnWorkArea(area, {outer.right - outer.left, outer.bottom - outer.top})
+                     : KeptOnWorkArea(area, ToRect(outer));
+  placed = {r.left, r.top, r.right, r.bottom};
+  return true;
 }
 
 WindowBase* WindowBase::FromHandle(HWND hwnd) {
@@ -173,6 +222,7 @@ HWND WindowBase::FocusedPushButton() const {
 }
 
 bool WindowBase::OnDialogKey(WPARAM key) {
+  InUse inUse(hwnd_);
   if (key == 'C') return CopyToClipboard();
   if (!TakesDialogKeys()) return false;
   int id = CancelButtonId();
@@ -228,8 +278,10 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, kSelfIndex, 0);
     self->hwnd_ = nullptr;
+    self->HandleDestroyed();
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
+  InUse inUse(hwnd);
   // No C++ exception may unwind through user32.
   try {
     return self->HandleMessage(message, wParam, lParam);

@@ -20,6 +20,10 @@ struct WindowCreation {
 // `outer` moved to the middle of the screen.
 RECT CentredOnScreen(const RECT& outer);
 
+// Our window whose message is being handled, the innermost when they nest: the window the user
+// is working in, which owns what the shell opens for them. nullptr outside every message.
+HWND WindowInUse();
+
 // A push button, default or not, of any window (the control's own answer, not its style bits).
 bool IsPushButton(HWND hwnd);
 
@@ -64,6 +68,13 @@ class WindowBase {
   void Create(const WindowCreation& creation);
   // Destroys the window now; its last messages no longer reach this object.
   void DestroyNow();
+  // The handle died while this object lives (DestroyWindow from elsewhere): what was made for
+  // that handle goes with it. Must not throw.
+  virtual void HandleDestroyed() {}
+  // Where the window goes as it is shown over its owner: centred on the work area of the owner's
+  // monitor, or with `centre` false only kept fully on it. A window without an owner is centred
+  // on the screen, or stays where it is: then, or when the window's place is unknown, false.
+  bool PlacementOverOwner(bool centre, RECT& placed) const;
 
   // The dialog behaviour every window of ours shares: keeps the keyboard focus across
   // activations, moves it as the dialog manager asks (Tab, arrow keys), names the default button

@@ -58,7 +58,7 @@ void HeadlessWindow::Show() {
   backend_.Shown(*this);
 }
 
-int HeadlessWindow::Dpi() {
+int HeadlessWindow::PlaceForShow() {
   return backend_.dpi_;
 }
 

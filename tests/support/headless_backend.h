@@ -25,9 +25,9 @@ class HeadlessWindow : public NativeWindow {
   HeadlessWindow(HeadlessBackend& backend, Window& window) : backend_(backend), window_(window) {}
   ~HeadlessWindow() override;
 
+  int PlaceForShow() override;
   void Show() override;
   void Hide() override;
-  int Dpi() override;
   Point Position() const override { return position_; }
   void MoveTo(Point p) override { position_ = p; }
   void Invalidate(const Rect& clientArea) override;

@@ -9,7 +9,13 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include "platform/toolkit/application.h"
+#include "platform/win32/toolkit_window.h"
+#include "platform/win32/win32_backend.h"
+#include "tests/support/wait_for.h"
 
 namespace kinloom {
 namespace {
@@ -300,6 +306,47 @@ TEST_F(FileTest, CurrentFolderChangesAndAFailedChangeLeavesItAlone) {
   ASSERT_TRUE(system_.SetCurrentFolder(before, error)) << error;
 }
 
+// What the shell was last asked, by a stand-in that answers success.
+SHELLEXECUTEINFOW asked{};
+std::wstring askedTexts;
+BOOL WINAPI RecordShellCall(SHELLEXECUTEINFOW* info) {
+  asked = *info;
+  askedTexts = std::wstring(info->lpVerb) + L"|" + info->lpFile + L"|" + info->lpParameters + L"|" +
+               info->lpDirectory;
+  info->hInstApp = reinterpret_cast<HINSTANCE>(42);
+  return TRUE;
+}
+
+// Wine shows no shell window that an owner would keep over the menu, and no dialog for a missing
+// association either way: what the shell is asked is all there is to see.
+TEST(ShellTest, OpensOnBehalfOfTheClickedWindowWithNoShellDialogAndWaitsForTheHandOver) {
+  struct ClickForm : Window {
+    ClickForm() {
+      clientWidth = clientHeight = 100;
+      picture.SetBounds(10, 10, 50, 50);
+      Add(picture);
+    }
+    Picture picture;
+  }* form = nullptr;
+  Win32Backend backend;
+  Application application(backend);
+  application.CreateForm(form);
+  SystemWin32 system(SetErrorMode, RecordShellCall);
+  std::uintptr_t code = 0;
+  form->picture.OnClick = [&](Picture&) {
+    code = system.ShellOpen("C:\\Suite\\Tree7s.exe", "-a", "C:\\Suite");
+  };
+  form->Show();
+  HWND hwnd = static_cast<ToolkitWindow*>(form->Native())->Handle();
+  SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+  SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+  EXPECT_EQ(asked.hwnd, hwnd);
+  EXPECT_EQ(asked.fMask, static_cast<ULONG>(SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC));
+  EXPECT_EQ(asked.nShow, SW_SHOWNORMAL);
+  EXPECT_EQ(askedTexts, L"open|C:\\Suite\\Tree7s.exe|-a|C:\\Suite");
+  EXPECT_EQ(code, 42u);
+}
+
 TEST(ShellTest, CodesForAMissingAndAnExistingProgram) {
   SystemWin32 system;
   EXPECT_EQ(system.ShellOpen(TempFolder() + "KinloomNoSuchProgram.exe", "", ""), 2u);
@@ -326,16 +373,33 @@ TEST(ForegroundTest, FindsAWindowByItsExactTitleOnly) {
   DestroyWindow(window);
 }
 
-TEST(ForegroundTest, MinimisedWindowIsRestoredFirst) {
-  HWND window = CreateWindowA("STATIC", "Software License Agreement", WS_OVERLAPPEDWINDOW, 0, 0,
-                              300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(window, nullptr);
-  ShowWindow(window, SW_SHOWMINIMIZED);
-  ASSERT_TRUE(IsIconic(window));
+// The licence window is another program's, which may hang: the menu must not wait for it.
+TEST(ForegroundTest, AMinimisedWindowIsRestoredWithoutWaitingForItsProgram) {
+  const HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  const HANDLE answered = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  bool waitedFor = true, restored = false;
+  std::thread viewer([&] {
+    HWND window = CreateWindowA("STATIC", "Software License Agreement", WS_OVERLAPPEDWINDOW, 0, 0,
+                                300, 200, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(window, SW_SHOWMINIMIZED);
+    SetEvent(ready);
+    // Hung, handling no message, until the menu has returned or long enough to show it waited.
+    waitedFor = WaitForSingleObject(answered, kDefaultTimeoutMs) != WAIT_OBJECT_0;
+    restored = WaitFor([&] {
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+      return !IsIconic(window) && IsWindowVisible(window);
+    });
+    DestroyWindow(window);
+  });
+  WaitForSingleObject(ready, INFINITE);
   EXPECT_TRUE(SystemWin32().BringWindowToForeground("Software License Agreement"));
-  EXPECT_FALSE(IsIconic(window));
-  EXPECT_TRUE(IsWindowVisible(window));
-  DestroyWindow(window);
+  SetEvent(answered);
+  viewer.join();
+  EXPECT_FALSE(waitedFor) << "the menu waited for the hung window";
+  EXPECT_TRUE(restored);
+  CloseHandle(ready);
+  CloseHandle(answered);
 }
 
 }  // namespace

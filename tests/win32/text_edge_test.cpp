@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 #include "platform/win32/clipboard.h"
 #include "platform/win32/system_win32.h"
@@ -176,17 +177,54 @@ TEST_F(FileTextTest, AFailedChangeOfFolderGivesTheSystemsOwnText) {
   EXPECT_EQ(error.find('?'), std::string::npos) << error;
 }
 
-// A disk prompt copied with Ctrl+C may name a folder in any script.
-TEST(ClipboardTextTest, HoldsTheTextAsUnicode) {
-  ASSERT_TRUE(CopyTextToClipboard(nullptr, "Kinloom® Родословная 家谱"));
-  ASSERT_TRUE(OpenClipboard(nullptr));
+std::wstring ClipboardText() {
   std::wstring held;
+  if (!OpenClipboard(nullptr)) return held;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     held = static_cast<const wchar_t*>(GlobalLock(data));
     GlobalUnlock(data);
   }
   CloseClipboard();
-  EXPECT_EQ(held, L"Kinloom\u00AE Родословная 家谱");
+  return held;
+}
+
+// A disk prompt copied with Ctrl+C may name a folder in any script.
+TEST(ClipboardTextTest, HoldsTheTextAsUnicode) {
+  ASSERT_TRUE(CopyTextToClipboard(nullptr, "Kinloom® Родословная 家谱"));
+  EXPECT_EQ(ClipboardText(), L"Kinloom\u00AE Родословная 家谱");
+}
+
+// Clipboard managers and remote sessions hold the clipboard a few hundred milliseconds after
+// each change; a copy waits that out, and gives up on a clipboard that stays held.
+TEST(ClipboardTest, ACopyWaitsForAnotherProgramToLetGoOfTheClipboard) {
+  const struct {
+    DWORD heldMs;
+    bool copied;
+  } cases[] = {{30, true}, {150, true}, {400, true}, {INFINITE, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.heldMs);
+    CopyTextToClipboard(nullptr, "before");
+    const HANDLE held = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE copyEnded = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+      // Another window holds it, as another program's would.
+      HWND window = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+      const bool open = OpenClipboard(window);
+      SetEvent(held);
+      WaitForSingleObject(copyEnded, c.heldMs);
+      if (open) CloseClipboard();
+      DestroyWindow(window);
+    });
+    WaitForSingleObject(held, INFINITE);
+    const bool copied = CopyTextToClipboard(nullptr, "Kinloom®");
+    SetEvent(copyEnded);
+    holder.join();
+    CloseHandle(held);
+    CloseHandle(copyEnded);
+    EXPECT_EQ(copied, c.copied);
+    EXPECT_EQ(ClipboardText(), c.copied ? L"Kinloom\u00AE" : L"before");
+  }
 }
 
 }  // namespace

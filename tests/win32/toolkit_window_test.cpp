@@ -294,6 +294,29 @@ TEST_F(ToolkitWindowTest, WindowsOfEverySizePaintTheirOwnPixels) {
   EXPECT_TRUE(showsAt(*dialog_, {5, 5}, dialog_->colour));
 }
 
+// A high-contrast scheme gives controls white text, which would vanish on a window's own light
+// colour: the window names the text colour that reads on its colour, whatever the control set.
+TEST_F(ToolkitWindowTest, LabelsAndTheCheckBoxTakeTextThatReadsOnTheWindowsColour) {
+  const struct {
+    Window* window;
+    int id;
+    COLORREF preset, text;
+  } cases[] = {
+      {dialog_, dialog_->check.id, RGB(255, 255, 255), RGB(0, 0, 0)},  // on light grey
+      {main_, main_->note.id, RGB(0, 0, 0), RGB(255, 255, 255)},       // on dark grey
+  };
+  HDC dc = GetDC(nullptr);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.window->title);
+    SetTextColor(dc, c.preset);
+    HWND hwnd = HandleOf(*c.window);
+    SendMessageW(hwnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hwnd, c.id)));
+    EXPECT_EQ(GetTextColor(dc), c.text);
+  }
+  ReleaseDC(nullptr, dc);
+}
+
 TEST_F(ToolkitWindowTest, MouseMessagesBecomePointerEvents) {
   main_->Show();
   const POINT inside{20, 30};
