@@ -184,6 +184,37 @@ TEST(MessageBoxWindowTest, TheDefaultFrameFollowsTheFocusAcrossTheButtons) {
   EXPECT_EQ(no, BS_DEFPUSHBUTTON);
 }
 
+// Windows sends WM_DPICHANGED when a box moves onto a monitor of another scale; Wine 8 never
+// does, so the test sends it as Windows would.
+TEST(MessageBoxWindowTest, AChangeOfScaleLaysTheBoxOutAgainAtTheSuggestedCorner) {
+  Seen before, after;
+  const auto look = [](HWND box, Seen& seen) {
+    seen.children = Children(box);
+    GetWindowRect(box, &seen.window);
+  };
+  ShowAndAnswer(BuildMessageBox("Framelet is not installed. Install now?", kMsgConfirmation,
+                                kMbYes | kMbNo | kMbCancel),
+                [&](HWND box) {
+                  look(box, before);
+                  const RECT suggested{before.window.left + 10, before.window.top + 20, 0, 0};
+                  SendMessageW(box, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192),
+                               reinterpret_cast<LPARAM>(&suggested));
+                  look(box, after);
+                  PostKey(box, VK_ESCAPE);
+                });
+  EXPECT_EQ(after.window.left, before.window.left + 10);
+  EXPECT_EQ(after.window.top, before.window.top + 20);
+  const auto height = [](const ChildInfo* child) {
+    return child->bounds.bottom - child->bounds.top;
+  };
+  ASSERT_TRUE(TextOf(before) && TextOf(after));
+  EXPECT_GE(height(TextOf(after)), 2 * height(TextOf(before)) - 2) << "a font twice as high";
+  const std::vector<ChildInfo> buttons = Buttons(after);
+  ASSERT_EQ(buttons.size(), 3u);
+  EXPECT_GE(buttons[0].bounds.right - buttons[0].bounds.left, 150);
+  EXPECT_GE(buttons[0].bounds.top, TextOf(after)->bounds.bottom);
+}
+
 TEST(MessageBoxWindowTest, TextIsLiteralWrappedAndKeepsItsLineBreaks) {
   const std::string address =
       "http://www.example.com/familytree/redirect?target_id=ancestry&prod_id=70994";
