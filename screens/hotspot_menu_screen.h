@@ -110,7 +110,7 @@ class HotspotMenuScreen : public Window, private ChoiceList {
   std::vector<std::unique_ptr<Picture>> strips_;    // by tag; entry 0 unused
   std::vector<std::int32_t> readingOrder_;
   std::vector<std::uint8_t> shownFrame_;  // by tag, for drawing it again at another scale
-  std::int32_t escapeTag_ = 0;  // btnToMain, run by Escape; 0 on the main menu
+  std::int32_t escapeTag_ = 0;            // btnToMain, run by Escape; 0 on the main menu
   // The highlight was last moved by a key: a pointer at rest does not take it.
   bool keyHighlight_ = false;
   // The hotspot a held Enter or Space shows pressed, and that key.

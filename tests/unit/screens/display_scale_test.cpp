@@ -26,9 +26,9 @@ class DisplayScaleTest : public ScreensTest {
     for (const HotspotLayout& row : screen.Layout()) {
       SCOPED_TRACE(row.strip);
       const Bitmap art2x = app.LoadArt(std::string("main-") + row.strip, 2);
-      const Bitmap expected =
-          dpi == kArt2xDpi ? art2x
-                           : ReduceArt(art2x, screen.HotspotByTag(row.tag).Bounds(), 3, dpi);
+      const Bitmap expected = dpi == kArt2xDpi
+                                  ? art2x
+                                  : ReduceArt(art2x, screen.HotspotByTag(row.tag).Bounds(), 3, dpi);
       EXPECT_TRUE(SamePixels(screen.ArtForTag[row.tag]->Image(), expected));
     }
   }
@@ -42,8 +42,8 @@ TEST_F(DisplayScaleTest, AScreenShowsArtForItsScaleAndKeepsEachFrameWhenTheScale
   for (const auto& load : backend.ArtLoads()) EXPECT_EQ(load.second, 2) << load.first;
   EXPECT_EQ(backend.ClientPixels(main).GetSize(), (Size{948, 680}));
   ExpectStripsDrawnFor(main, 144);
-  const Bitmap background = ReduceArt(app.LoadArt("main-artMainBackground", 2), {0, 0, 632, 453},
-                                      1, 144);
+  const Bitmap background =
+      ReduceArt(app.LoadArt("main-artMainBackground", 2), {0, 0, 632, 453}, 1, 144);
   EXPECT_EQ(backend.ClientPixels(main).Pixel(6, 6), background.Pixel(6, 6));
 
   // The pointer and the hotspots keep their 96-DPI numbers.

@@ -89,8 +89,8 @@ TEST_F(ApplicationTest, ArtIs1xAt96DpiAnd2xAt192AndThe2xArtReducedAtOtherScales)
   EXPECT_TRUE(SamePixels(app.LoadArt("main-artProbe", placed, 2, 96), art1x));
   EXPECT_TRUE(app.LoadArt("main-artProbe", placed, 2, 96).IsIndexed()) << "kept as it is";
   EXPECT_TRUE(SamePixels(app.LoadArt("main-artProbe", placed, 2, 192), art2x));
-  EXPECT_TRUE(SamePixels(app.LoadArt("main-artProbe", placed, 2, 144),
-                         ReduceArt(art2x, placed, 2, 144)));
+  EXPECT_TRUE(
+      SamePixels(app.LoadArt("main-artProbe", placed, 2, 144), ReduceArt(art2x, placed, 2, 144)));
   const std::vector<std::pair<std::string, int>> loads{
       {"main-artProbe", 1}, {"main-artProbe", 1}, {"main-artProbe", 2}, {"main-artProbe", 2}};
   EXPECT_EQ(backend.ArtLoads(), loads);

@@ -48,8 +48,14 @@ TEST(DisplayScaleTest, FramesOfStackedArtLieWhereTheReductionPutsThem) {
   const struct {
     int n, origin, length, dpi, edge;
   } cases[] = {
-      {0, 7, 20, 144, 0},   {20, 7, 20, 144, 30}, {45, 7, 20, 144, 67},
-      {60, 7, 20, 144, 90}, {121, 51, 121, 144, 181}, {45, 7, 20, 96, 45},
+      // clang-format off
+      {0,   7,  20,  144, 0},
+      {20,  7,  20,  144, 30},
+      {45,  7,  20,  144, 67},
+      {60,  7,  20,  144, 90},
+      {121, 51, 121, 144, 181},
+      {45,  7,  20,  96,  45},
+      // clang-format on
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ScaleArtEdge(c.n, c.origin, c.length, c.dpi), c.edge) << c.n << " at " << c.dpi;
