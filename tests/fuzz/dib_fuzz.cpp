@@ -5,6 +5,7 @@
 
 #include "platform/error.h"
 #include "platform/toolkit/dib.h"
+#include "tests/support/same_pixels.h"
 
 namespace {
 
@@ -33,16 +34,6 @@ void CheckReadable(const kinloom::Bitmap& bitmap) {
     for (int x = 0; x < bitmap.Width(); ++x) all |= bitmap.Pixel(x, y);
   }
   if (all > 0xFFFFFF) std::abort();
-}
-
-bool SamePixels(const kinloom::Bitmap& a, const kinloom::Bitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y) {
-    for (int x = 0; x < a.Width(); ++x) {
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-    }
-  }
-  return true;
 }
 
 std::uint32_t Read32(const std::uint8_t* p) {

@@ -4,20 +4,11 @@
 
 #include "platform/toolkit/art_reduction.h"
 #include "platform/toolkit/display_scale.h"
+#include "tests/support/same_pixels.h"
 #include "tests/unit/screens/screens_fixture.h"
 
 namespace kinloom {
 namespace {
-
-bool SamePixels(const Bitmap& a, const Bitmap& b) {
-  if (a.GetSize() != b.GetSize()) return false;
-  for (int y = 0; y < a.Height(); ++y) {
-    for (int x = 0; x < a.Width(); ++x) {
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-    }
-  }
-  return true;
-}
 
 class DisplayScaleTest : public ScreensTest {
  protected:

@@ -11,6 +11,7 @@
 #include "platform/error.h"
 #include "platform/toolkit/art_reduction.h"
 #include "tests/support/headless_backend.h"
+#include "tests/support/same_pixels.h"
 #include "tests/unit/toolkit/test_form.h"
 
 namespace kinloom::toolkit_test {
@@ -65,16 +66,6 @@ TEST(ErrorReportText, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(ErrorReportText(c.text), c.shown);
   }
-}
-
-bool SamePixels(const Bitmap& a, const Bitmap& b) {
-  if (a.GetSize() != b.GetSize()) return false;
-  for (int y = 0; y < a.Height(); ++y) {
-    for (int x = 0; x < a.Width(); ++x) {
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-    }
-  }
-  return true;
 }
 
 TEST_F(ApplicationTest, ArtIs1xAt96DpiAnd2xAt192AndThe2xArtReducedAtOtherScales) {
